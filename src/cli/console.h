@@ -1,0 +1,54 @@
+#pragma once
+// The headless console: reads commands line by line and runs them against the rules.
+#include <deque>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "state/frontend.h"
+
+namespace qm {
+
+// Prints every dialog as one line and answers questions from a queue.
+class ConsoleFrontend : public Frontend {
+ public:
+  explicit ConsoleFrontend(std::ostream& out) : out_(out) {}
+
+  void Message(int dialog, const std::string& topic, const std::string& text, const std::string& picture) override;
+  bool Ask(const std::string& topic, const std::string& text) override;
+  int Choose(const std::string& topic, const std::string& text, const std::string& first,
+             const std::string& second) override;
+  void ShowScreen(Screen screen) override;
+
+  void QueueAnswer(bool yes) { answers_.push_back(yes); }
+  void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+
+ private:
+  bool NextAnswer();
+  std::ostream& out_;
+  std::deque<bool> answers_;
+  bool defaultAnswer_ = true;
+};
+
+class Console {
+ public:
+  Console(std::ostream& out, std::ostream& err);
+  ~Console();
+
+  // Runs every command of `in`; returns the exit status (0, or 2 after an error).
+  int Run(std::istream& in);
+  // Runs one command line; false after an error (already reported).
+  bool Execute(const std::string& line);
+
+ private:
+  bool Fail(const std::string& message);
+  bool Status();
+  std::ostream& out_;
+  std::ostream& err_;
+  ConsoleFrontend frontend_;
+};
+
+// Splits a command line into words (blanks separate; a '#' starts a comment).
+std::vector<std::string> SplitCommand(const std::string& line);
+
+}  // namespace qm

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace qm {
+
+// Rolls for a hostile ship on a travel day; may open a battle.
+void RollHostileEncounter();
+// Resolves the space object at place 1..4 of the current system on arrival.
+void OpenSpaceObject(int place);
+// Fills an empty row of the ships present in the current system.
+void GenerateSystemShip(int row);
+// The police fight after contraband was found on arrival.
+void PoliceFight();
+
+}  // namespace qm

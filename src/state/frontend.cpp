@@ -1,0 +1,36 @@
+#include "state/frontend.h"
+
+#include "state/game_state.h"
+
+namespace qm {
+namespace {
+
+class SilentFrontend final : public Frontend {
+ public:
+  void Message(int, const std::string&, const std::string&, const std::string&) override {}
+  bool Ask(const std::string&, const std::string&) override { return true; }
+  int Choose(const std::string&, const std::string&, const std::string&, const std::string&) override { return 1; }
+  void ShowScreen(Screen) override {}
+};
+
+SilentFrontend silent;
+Frontend* current = &silent;
+
+}  // namespace
+
+Frontend& UI() { return *current; }
+
+void SetFrontend(Frontend* frontend) { current = frontend ? frontend : &silent; }
+
+void Notify(const std::string& topic, const std::string& text, const std::string& picture) {
+  if (Run.Presimulating) return;
+  UI().Message(3, topic, text, picture);
+}
+
+bool AskYesNo(const std::string& topic, const std::string& text) {
+  const bool yes = Run.Presimulating ? true : UI().Ask(topic, text);
+  Run.DialogResult = yes ? 1 : 0;
+  return yes;
+}
+
+}  // namespace qm

@@ -1,0 +1,57 @@
+#pragma once
+// The one narrow interface through which the rules talk to the player.
+//
+// Rules call it synchronously: a question returns the answer that decides the
+// rule's next step, and a modal screen returns when it closes. The SDL screens,
+// the headless console and the tests each implement it.
+#include <string>
+
+namespace qm {
+
+// Screens a rule may ask to show modally.
+enum class Screen {
+  Travel,         // counts the days of a flight, one TravelTick per timer tick
+  ShipCombat,     // a battle set up by the combat rules
+  Boarding,       // boarding combat
+  FleetBattle,    // fleet wave battle
+  Abilities,      // ability selection after a promotion
+  SaveLoad,       // the four savegame slots
+  Highscore,      // the highscore list
+  MainScreen,     // the main screen of the current system
+};
+
+class Frontend {
+ public:
+  virtual ~Frontend() = default;
+
+  // Message dialogs 1..9; dialog 3 is the general notice. `picture` may be empty.
+  virtual void Message(int dialog, const std::string& topic, const std::string& text,
+                       const std::string& picture) = 0;
+  // The general yes/no question (dialog 4). True means yes.
+  virtual bool Ask(const std::string& topic, const std::string& text) = 0;
+  // A question with two named buttons; returns 1 or 2.
+  virtual int Choose(const std::string& topic, const std::string& text, const std::string& first,
+                     const std::string& second) = 0;
+  // Shows a screen modally; returns when it closes.
+  virtual void ShowScreen(Screen screen) = 0;
+  // Hides a modal screen that a rule closes from inside (the travel screen at arrival).
+  virtual void HideScreen(Screen) {}
+  virtual void PlaySound(const std::string& /*wavFile*/) {}
+  virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // The main screen shows `system` anew (planets, log, news, shields, experience).
+  virtual void RefreshMainScreen(int /*system*/) {}
+  virtual void RefreshExperience() {}
+  virtual void RefreshTradePopup() {}
+  virtual void RefreshSpaceObjects() {}
+};
+
+// The frontend in use; a silent one that answers "yes" until one is installed.
+Frontend& UI();
+void SetFrontend(Frontend* frontend);
+
+// Shorthands used throughout the rules. While the new-game pre-simulation runs
+// they show nothing (questions take their default answer, yes).
+void Notify(const std::string& topic, const std::string& text, const std::string& picture = "");
+bool AskYesNo(const std::string& topic, const std::string& text);
+
+}  // namespace qm

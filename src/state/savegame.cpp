@@ -1,0 +1,334 @@
+#include "state/savegame.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "catalogue/equipment_limits.h"
+#include "state/cp1252.h"
+#include "state/file_io.h"
+#include "state/frontend.h"
+
+namespace qm {
+namespace {
+
+std::string& Directory() {
+  static std::string dir = ".";
+  return dir;
+}
+
+std::string PathOf(const std::string& name) { return Directory() + "/" + name; }
+
+// Every saved integer of a slot, in file order.
+template <typename State, typename Fn>
+void VisitInts(State& g, Fn&& f) {
+  auto row = [&](auto& r) {
+    for (int k = 0; k <= 100; ++k) f(r[k]);
+  };
+  auto grid = [&](auto& t) {
+    for (int s = 0; s <= 24; ++s)
+      for (int l = 0; l <= 15; ++l) row(t[s][l]);
+  };
+  auto perSystem = [&](auto& t) {
+    for (int s = 0; s <= 24; ++s) row(t[s]);
+  };
+  grid(g.LocationData);
+  perSystem(g.SystemData);
+  for (int s = 0; s <= 24; ++s)
+    for (int p = 0; p <= 4; ++p) row(g.SpaceObjects[s][p]);
+  grid(g.LocationStock);
+  grid(g.LocationPrices);
+  grid(g.LocationPriceTrend);
+  row(g.Cargo);
+  perSystem(g.SystemPrices);
+  perSystem(g.SystemPriceTrend);
+  row(g.BasePrice);
+  for (int e = 0; e <= 20; ++e) row(g.NewsData[e]);
+  for (int r = 0; r <= 10; ++r) row(g.SystemShips[r]);
+  row(g.Player);
+  row(g.NonCombatAbilities);
+  row(g.CombatAbilities);
+  row(g.Ship);
+  for (int f = 0; f <= 4; ++f) row(g.FactionData[f]);
+  for (int s = 0; s <= 24; ++s)
+    for (int o = 0; o <= 6; ++o) row(g.Missions[s][o]);
+  row(g.ActiveMission);
+  f(g.StarDate);
+}
+
+// Every saved string of a slot, in file order.
+template <typename State, typename Fn>
+void VisitStrings(State& g, Fn&& f) {
+  auto row = [&](auto& r) {
+    for (int k = 0; k <= 10; ++k) f(r[k]);
+  };
+  for (int s = 0; s <= 24; ++s)
+    for (int l = 0; l <= 15; ++l) row(g.LocationText[s][l]);
+  for (int s = 0; s <= 24; ++s) row(g.SystemText[s]);
+  for (int c = 0; c <= 100; ++c) f(g.CommodityName[c]);
+  for (int e = 0; e <= 20; ++e) f(g.NewsText[e]);
+  f(g.PlayerName);
+  for (int fa = 0; fa <= 4; ++fa) row(g.FactionText[fa]);
+}
+
+void PutInt(uint8_t*& p, int32_t v) {
+  const auto u = static_cast<uint32_t>(v);
+  p[0] = static_cast<uint8_t>(u);
+  p[1] = static_cast<uint8_t>(u >> 8);
+  p[2] = static_cast<uint8_t>(u >> 16);
+  p[3] = static_cast<uint8_t>(u >> 24);
+  p += 4;
+}
+
+int32_t GetInt(const uint8_t*& p) {
+  const uint32_t u = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  p += 4;
+  return static_cast<int32_t>(u);
+}
+
+void PutString(uint8_t*& p, const std::string& utf8) {
+  std::string bytes = Utf8ToCp1252(utf8);
+  const size_t n = std::min<size_t>(bytes.size(), 255);
+  p[0] = static_cast<uint8_t>(n);
+  std::memcpy(p + 1, bytes.data(), n);  // the rest of the record stays zero
+  p += 256;
+}
+
+std::string GetString(const uint8_t*& p) {
+  std::string s = Cp1252ToUtf8(std::string(reinterpret_cast<const char*>(p + 1), p[0]));
+  p += 256;
+  return s;
+}
+
+bool In(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// Resets a stored text variant that no text exists for, so it is drawn anew.
+void ResetVariant(int32_t& v, int count) {
+  if (!In(v, 0, count)) v = 0;
+}
+
+std::string SlotLabel(int slot) { return "savegame slot " + std::to_string(slot); }
+
+}  // namespace
+
+void SetSaveDirectory(const std::string& dir) { Directory() = dir.empty() ? "." : dir; }
+const std::string& SaveDirectory() { return Directory(); }
+std::string SlotIntFileName(int slot) { return "Savegame" + std::to_string(slot) + ".int"; }
+std::string SlotStrFileName(int slot) { return "Savegame" + std::to_string(slot) + ".str"; }
+
+std::vector<uint8_t> EncodeSlotInts(const GameState& g) {
+  std::vector<uint8_t> out(kSlotIntBytes);
+  uint8_t* p = out.data();
+  VisitInts(g, [&](const int32_t& v) { PutInt(p, v); });
+  return out;
+}
+
+std::vector<uint8_t> EncodeSlotStrings(const GameState& g) {
+  std::vector<uint8_t> out(kSlotStrBytes, 0);
+  uint8_t* p = out.data();
+  VisitStrings(g, [&](const std::string& s) { PutString(p, s); });
+  return out;
+}
+
+bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs, GameState& out, std::string& why) {
+  if (ints.size() != kSlotIntBytes || strs.size() != kSlotStrBytes) {
+    why = "its files have the wrong size";
+    return false;
+  }
+  out = GameState{};
+  const uint8_t* p = ints.data();
+  VisitInts(out, [&](int32_t& v) { v = GetInt(p); });
+  const uint8_t* q = strs.data();
+  VisitStrings(out, [&](std::string& s) { s = GetString(q); });
+  return true;
+}
+
+bool ValidateLoadedState(GameState& s, std::string& why) {
+  auto refuse = [&](const std::string& what) {
+    why = what + " is out of range";
+    return false;
+  };
+  const auto& ship = s.Ship;
+  if (!In(ship[Sh::System], 1, kSystems)) return refuse("the ship's system");
+  if (!In(ship[Sh::Location], -kObjectPlaces, kLocations) || ship[Sh::Location] == 0)
+    return refuse("the ship's location");
+  if (!In(ship[Sh::ShipType], 1, 19)) return refuse("the ship type");
+  struct Family {
+    int slot, count;
+  };
+  for (Family f : {Family{Sh::Guns, kGunItems}, Family{Sh::Missiles, kMissileItems},
+                   Family{Sh::Engines, kEngineItems}, Family{Sh::CargoSpace, kCargoSystemItems},
+                   Family{Sh::Targeting, kTargetingItems}, Family{Sh::Ecm, kEcmItems}})
+    if (!In(ship[f.slot], 0, f.count - 1)) return refuse("an equipment item");
+  if (!In(s.Player[Pl::Faction], 1, kFactions)) return refuse("the pilot's faction");
+  if (!In(s.Player[Pl::Level], 1, 19)) return refuse("the pilot's level");
+  if (!In(ship[Sh::ShipFaction], 0, kFactions)) return refuse("the ship's faction");
+
+  for (int sys = 1; sys <= kSystems; ++sys) {
+    if (!In(s.SystemData[sys][Sys::Owner], 0, kFactions)) return refuse("a system owner");
+    if (!In(s.SystemData[sys][Sys::Attacker], 0, kFactions)) return refuse("a system attacker");
+    for (int l = 1; l <= kLocations; ++l)
+      if (!In(s.LocationData[sys][l][Loc::Target], 0, kSystems)) return refuse("a wormhole target");
+  }
+
+  auto mission = [&](IntRow& m) {
+    if (m[1] <= 0) return true;
+    if (!In(m[2], 1, 27) || !In(m[6], -kObjectPlaces, kLocations) || !In(m[7], 0, kSystems) ||
+        !In(m[11], 0, kSystems) || !In(m[13], 0, kSystems) || !In(m[15], 0, kSystems) || !In(m[20], 0, kSystems))
+      return false;
+    ResetVariant(m[30], 10);
+    return true;
+  };
+  for (int sys = 1; sys <= kSystems; ++sys)
+    for (int o = 1; o <= kMissionOffers; ++o)
+      if (!mission(s.Missions[sys][o])) return refuse("a mission offer");
+  if (!mission(s.ActiveMission)) return refuse("the active mission");
+
+  for (int e = 1; e <= kNewsEntries; ++e) {
+    auto& n = s.NewsData[e];
+    if (n[1] <= 0) continue;
+    if (!In(n[2], 1, 9) || !In(n[3], 0, kFactions) || !In(n[4], 0, kFactions) || !In(n[8], 0, kCommodities) ||
+        !In(n[13], 0, kSystems))
+      return refuse("a news entry");
+    ResetVariant(n[21], 10);
+  }
+  for (int r = 1; r <= kSystemShipRows; ++r) {
+    auto& sh = s.SystemShips[r];
+    if (sh[1] <= 0) continue;
+    if (!In(sh[2], -1, 19) || !In(sh[5], 0, kFactions)) return refuse("a ship in the system");
+    ResetVariant(sh[21], 10);
+    ResetVariant(sh[22], 10);
+    ResetVariant(sh[23], 10);
+  }
+  // The criminal flag is counted down one day at a time when hiding.
+  s.Player[Pl::CriminalFlag] = std::clamp(s.Player[Pl::CriminalFlag], 0, 10000);
+  return true;
+}
+
+bool WriteSlotFiles(int slot, std::string& error) {
+  if (!In(slot, 1, 4)) return error = "there is no slot " + std::to_string(slot), false;
+  if (!WriteFileAtomically(PathOf(SlotIntFileName(slot)), EncodeSlotInts(Game), error)) return false;
+  return WriteFileAtomically(PathOf(SlotStrFileName(slot)), EncodeSlotStrings(Game), error);
+}
+
+bool ReadSlotFiles(int slot, GameState& out, std::string& why) {
+  if (!In(slot, 1, 4)) return why = "there is no slot " + std::to_string(slot), false;
+  std::vector<uint8_t> ints, strs;
+  std::string error;
+  if (!ReadWholeFile(PathOf(SlotIntFileName(slot)), ints, error, kSlotIntBytes + 1) ||
+      !ReadWholeFile(PathOf(SlotStrFileName(slot)), strs, error, kSlotStrBytes + 1)) {
+    why = "cannot be read (" + error + ")";
+    return false;
+  }
+  if (!DecodeSlot(ints, strs, out, error) || !ValidateLoadedState(out, error)) {
+    why = "is damaged: " + error;
+    return false;
+  }
+  return true;
+}
+
+bool SaveGame(int slot, const std::string& slotName) {
+  if (!In(slot, 1, 4)) return false;
+  if (!AskYesNo("Really save?",
+                "Do you really wish to save the game in this savegame slot? (A previous savegame in the same slot "
+                "would be overwritten)"))
+    return false;
+  std::string error;
+  if (!WriteSlotFiles(slot, error)) {
+    Notify("Save failed", "The game could not be saved in " + SlotLabel(slot) + " (" + error +
+                              "). A previous savegame in this slot is unchanged.");
+    return false;
+  }
+  General.SaveSlotUsed[slot] = 1;
+  General.SaveSlotName[slot] = SanitizeTypedName(slotName);
+  if (!SaveGeneralData()) {
+    Notify("Save failed", "The game was saved in " + SlotLabel(slot) +
+                              ", but the slot list and settings could not be written.");
+    return false;
+  }
+  Notify("Game saved!", "The game has been successfully saved.");
+  return true;
+}
+
+bool LoadGame(int slot) {
+  if (!In(slot, 1, 4)) return false;
+  if (!AskYesNo("Really load?", "Do you really wish to load this game?")) return false;
+  auto scratch = std::make_unique<GameState>();
+  std::string why;
+  if (!ReadSlotFiles(slot, *scratch, why)) {
+    Notify("Load failed", "The game in " + SlotLabel(slot) + " " + why + ". Nothing was loaded.");
+    return false;
+  }
+  Game = std::move(*scratch);
+  Run.TutorialActive = false;
+  Run.TutorialStep = 0;
+  Notify("Game loaded!", "The game has been successfully loaded.");
+  return true;
+}
+
+std::vector<uint8_t> EncodeGeneralInts() {
+  std::vector<uint8_t> out(kGeneralIntBytes);
+  uint8_t* p = out.data();
+  for (int s = 1; s <= 4; ++s) PutInt(p, General.SaveSlotUsed[s]);
+  for (int e = 1; e <= 5; ++e)
+    for (int f = 1; f <= 100; ++f) PutInt(p, General.Highscore[e][f]);
+  PutInt(p, General.StartCounter);
+  const Options& o = General.Option;
+  for (bool b : {o.Music, o.SoundEffects, o.AutoNextTurn, o.VeteranMode, o.NoWarPopups}) PutInt(p, b ? 1 : 0);
+  const CombatTimers& t = General.Timers;
+  auto message = [](int ms) { return ms < 1000 ? 1200 : ms; };
+  for (int ms : {message(t.PlayerMessage), message(t.EnemyMessage), t.PlayerGunFire, t.PlayerGunFire, t.EnemyGunFire,
+                 t.PlayerShield, t.EnemyShield})
+    PutInt(p, ms);
+  return out;
+}
+
+std::vector<uint8_t> EncodeGeneralStrings() {
+  std::vector<uint8_t> out(kGeneralStrBytes, 0);
+  uint8_t* p = out.data();
+  for (int s = 1; s <= 4; ++s) PutString(p, General.SaveSlotName[s]);
+  for (int e = 1; e <= 5; ++e) PutString(p, General.HighscoreName[e]);
+  return out;
+}
+
+bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs) {
+  General = GeneralData{};
+  if (ints.size() != kGeneralIntBytes || strs.size() != kGeneralStrBytes) return false;
+  const uint8_t* p = ints.data();
+  for (int s = 1; s <= 4; ++s) General.SaveSlotUsed[s] = GetInt(p) == 1 ? 1 : 0;
+  for (int e = 1; e <= 5; ++e)
+    for (int f = 1; f <= 100; ++f) General.Highscore[e][f] = GetInt(p);
+  General.StartCounter = std::max(0, GetInt(p));
+  Options& o = General.Option;
+  for (bool* b : {&o.Music, &o.SoundEffects, &o.AutoNextTurn, &o.VeteranMode, &o.NoWarPopups}) *b = GetInt(p) == 1;
+  auto interval = [&] { return std::clamp(GetInt(p), 100, 10000); };
+  CombatTimers& t = General.Timers;
+  t.PlayerMessage = interval();
+  t.EnemyMessage = interval();
+  t.PlayerGunFire = interval();
+  (void)GetInt(p);  // the gun-fire timer written a second time
+  t.EnemyGunFire = interval();
+  t.PlayerShield = interval();
+  t.EnemyShield = interval();
+  const uint8_t* q = strs.data();
+  for (int s = 1; s <= 4; ++s) General.SaveSlotName[s] = SanitizeTypedName(GetString(q));
+  for (int e = 1; e <= 5; ++e) General.HighscoreName[e] = GetString(q);
+  return true;
+}
+
+bool SaveGeneralData() {
+  std::string error;
+  return WriteFileAtomically(PathOf("GeneralData.int"), EncodeGeneralInts(), error) &&
+         WriteFileAtomically(PathOf("GeneralData.str"), EncodeGeneralStrings(), error);
+}
+
+void LoadGeneralData() {
+  std::vector<uint8_t> ints, strs;
+  std::string error;
+  // Missing or foreign files mean a first start: the defaults.
+  if (!ReadWholeFile(PathOf("GeneralData.int"), ints, error, kGeneralIntBytes + 1) ||
+      !ReadWholeFile(PathOf("GeneralData.str"), strs, error, kGeneralStrBytes + 1) || !DecodeGeneral(ints, strs))
+    General = GeneralData{};
+}
+
+}  // namespace qm

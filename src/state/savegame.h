@@ -1,0 +1,43 @@
+#pragma once
+// Savegame slots 1..4 (a ".int" and a ".str" file each) and the general data.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "state/game_state.h"
+
+namespace qm {
+
+constexpr size_t kSlotIntBytes = 815680;     // 203920 integers
+constexpr size_t kSlotStrBytes = 1242368;    // 4853 records of 256 bytes
+constexpr size_t kGeneralIntBytes = 517 * 4;
+constexpr size_t kGeneralStrBytes = 9 * 256;
+
+void SetSaveDirectory(const std::string& dir);
+const std::string& SaveDirectory();
+std::string SlotIntFileName(int slot);  // "Savegame1.int"
+std::string SlotStrFileName(int slot);  // "Savegame1.str"
+
+std::vector<uint8_t> EncodeSlotInts(const GameState& g);
+std::vector<uint8_t> EncodeSlotStrings(const GameState& g);
+// Decodes both files into `out` (which is overwritten even on failure).
+bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs, GameState& out, std::string& why);
+// Refuses a state whose indexing values are out of range; repairs what is harmless.
+bool ValidateLoadedState(GameState& s, std::string& why);
+
+// The files alone: no questions, no messages.
+bool WriteSlotFiles(int slot, std::string& error);
+bool ReadSlotFiles(int slot, GameState& out, std::string& why);
+
+// The save and load actions with their questions and messages.
+bool SaveGame(int slot, const std::string& slotName);
+bool LoadGame(int slot);
+
+std::vector<uint8_t> EncodeGeneralInts();
+std::vector<uint8_t> EncodeGeneralStrings();
+// Replaces `General` with the decoded data; false (and defaults) when the sizes are wrong.
+bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs);
+bool SaveGeneralData();
+void LoadGeneralData();
+
+}  // namespace qm

@@ -1,0 +1,9 @@
+#include "world/wars.h"
+
+namespace qm {
+
+// The galaxy stays at peace until wars break out.
+void DailyWarStep() {}
+void DailySiegeStep() {}
+
+}  // namespace qm

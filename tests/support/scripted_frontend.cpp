@@ -1,0 +1,43 @@
+#include "support/scripted_frontend.h"
+
+#include "world/travel.h"
+
+namespace qm::test {
+
+ScriptedFrontend::ScriptedFrontend() { SetFrontend(this); }
+ScriptedFrontend::~ScriptedFrontend() { SetFrontend(nullptr); }
+
+void ScriptedFrontend::Message(int dialog, const std::string& topic, const std::string& text,
+                               const std::string& picture) {
+  shown.push_back({dialog, topic, text, picture});
+}
+
+bool ScriptedFrontend::Ask(const std::string& topic, const std::string& text) {
+  shown.push_back({0, topic, text, ""});
+  if (answers.empty()) return defaultAnswer;
+  bool a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+int ScriptedFrontend::Choose(const std::string& topic, const std::string& text, const std::string&,
+                             const std::string&) {
+  return Ask(topic, text) ? 1 : 2;
+}
+
+void ScriptedFrontend::ShowScreen(Screen screen) {
+  screens.push_back(screen);
+  // WIPMARK if (screen == Screen::Travel) RunTravelToArrival();
+}
+
+void ScriptedFrontend::HideScreen(Screen) {}
+
+bool ScriptedFrontend::sawTopic(const std::string& topic) const { return count(topic) > 0; }
+
+int ScriptedFrontend::count(const std::string& topic) const {
+  int n = 0;
+  for (const auto& s : shown) n += s.topic == topic;
+  return n;
+}
+
+}  // namespace qm::test
