@@ -27,7 +27,7 @@ int ScriptedFrontend::Choose(const std::string& topic, const std::string& text, 
 
 void ScriptedFrontend::ShowScreen(Screen screen) {
   screens.push_back(screen);
-  // WIPMARK if (screen == Screen::Travel) RunTravelToArrival();
+  if (screen == Screen::Travel) RunTravelToArrival();
 }
 
 void ScriptedFrontend::HideScreen(Screen) {}

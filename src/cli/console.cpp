@@ -34,15 +34,6 @@ bool ParseYesNo(const std::string& s, bool& yes) {
   return false;
 }
 
-std::string Join(const std::vector<std::string>& words, size_t from) {
-  std::string out;
-  for (size_t i = from; i < words.size(); ++i) {
-    if (i > from) out += ' ';
-    out += words[i];
-  }
-  return out;
-}
-
 // The text after the first `skip` words of a line, blanks inside kept.
 std::string RestOfLine(const std::string& line, size_t skip) {
   size_t pos = 0;
