@@ -4,8 +4,8 @@
 #   #! exit N   the exit status (default 0)
 # Each script runs with a fixed seed in a fresh temporary folder.
 set -u
-cli="$1"
-dir="$2"
+cli=$(realpath "$1")
+dir=$(realpath "$2")
 failed=0
 for script in "$dir"/*.qms; do
   name=$(basename "$script" .qms)
