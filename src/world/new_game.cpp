@@ -39,7 +39,7 @@ void SetUpShip() {
   auto& s = Game.Ship;
   const int faction = Game.Player[Pl::Faction];
   const int type = professionStartShip(Game.Player[Pl::Profession], faction);
-  const int shipClass = shipStat(type, 1);
+  const int shipClass = shipStat(type, Stat::Class);
   s[Sh::Alive] = 1;
   s[Sh::ShipType] = type;
   s[4] = 0;
@@ -56,7 +56,7 @@ void SetUpShip() {
   s[Sh::CargoSpace] = upgradeOption(shipClass, Category::CargoSystems, 1);
   s[Sh::Targeting] = upgradeOption(shipClass, Category::Targeting, 1);
   s[Sh::Ecm] = upgradeOption(shipClass, Category::Ecm, 1);
-  s[Sh::ShieldEnergy] = shipStat(type, 5);
+  s[Sh::ShieldEnergy] = shipStat(type, Stat::MaxShields);
   s[Sh::CargoCapacity] = cargoCapacity(type, s[Sh::CargoSpace]);
 }
 

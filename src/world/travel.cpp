@@ -111,7 +111,7 @@ void StartFlight(int target) {
            "tutorial.");
     return;
   }
-  const int needed = shipStat(Game.Ship[Sh::ShipType], 12);
+  const int needed = shipStat(Game.Ship[Sh::ShipType], Stat::CrewMin);
   bool penalty = false;
   if (FlyingCrew() < needed) {
     if (!AskYesNo("Not enough crew!",
