@@ -10,6 +10,7 @@
 #include "state/random.h"
 #include "state/savegame.h"
 #include "world/day_cycle.h"
+#include "world/market.h"
 #include "world/money.h"
 #include "world/new_game.h"
 #include "world/save_load_actions.h"
@@ -213,6 +214,23 @@ bool Console::Execute(const std::string& line) {
   if (cmd == "load") {
     if (w.size() != 2 || !ParseInt(w[1], n) || n < 1 || n > 4) return Fail("usage: load SLOT (slot 1..4)");
     LoadSlotAction(static_cast<int>(n));
+    return true;
+  }
+  if (cmd == "buy" || cmd == "sell" || cmd == "buyall") {
+    long long amount = 1;
+    if (w.size() < 2 || w.size() > 3 || !ParseInt(w[1], n) || n < 1 || n > kCommodities ||
+        (w.size() == 3 && (!ParseInt(w[2], amount) || amount < 1 || amount > 1000000)))
+      return Fail("usage: " + cmd + " COMMODITY [AMOUNT] (commodity 1..18)");
+    qm::Run.SelectedCommodity = static_cast<int>(n);
+    qm::Run.TradeAmount = static_cast<int>(amount);
+    if (cmd == "buy") buy();
+    if (cmd == "sell") sell();
+    if (cmd == "buyall") buyAll();
+    return true;
+  }
+  if (cmd == "sellall") {
+    if (w.size() != 1) return Fail("usage: sellall");
+    sellAll();
     return true;
   }
   if (cmd == "status") {

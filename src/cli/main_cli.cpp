@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
                  "Savegames and general data live in DIR (default: the working directory).\n"
                  "Commands: seed N | answer yes|no | answers yes|no | reset |\n"
                  "  new FACTION PROFESSION [PORTRAIT [NAME...]] | get PATH | set PATH VALUE |\n"
-                 "  day [N] | fly TARGET | save SLOT [NAME...] | load SLOT | status\n";
+                 "  day [N] | fly TARGET | save SLOT [NAME...] | load SLOT | status |\n"
+                 "  buy C [N] | buyall C | sell C [N] | sellall\n";
     return 0;
   }
   if (cl.version) {

@@ -107,6 +107,7 @@ struct RunState {
   int SelectedMission = 0;   // the main screen's other selection variables
   int SelectedShip = 0;
   int SelectedCommodity = 0;
+  int TradeAmount = 1;       // units per trade click: 1, 10, 25 or 100
   bool TutorialActive = false;
   int TutorialStep = 0;
   int DialogResult = 0;      // answer of the last yes/no question, 1 = yes

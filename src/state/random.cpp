@@ -21,14 +21,19 @@ uint64_t SeedRandomFromClock() {
 
 int Random(int n) {
   if (n <= 0) return 0;
-  // Unbiased: draws that fall into the incomplete top bucket are thrown away.
-  const uint64_t range = static_cast<uint64_t>(n);
-  const uint64_t limit = UINT64_MAX - UINT64_MAX % range;
-  uint64_t x;
-  do {
-    x = Generator()();
-  } while (x >= limit);
-  return static_cast<int>(x % range);
+  // Multiply-and-shift with rejection: uniform, and a division only in the rare
+  // case that a draw lands in the biased low band.
+  const uint32_t range = static_cast<uint32_t>(n);
+  uint64_t m = (Generator()() >> 32) * range;
+  auto low = static_cast<uint32_t>(m);
+  if (low < range) {
+    const uint32_t threshold = (0u - range) % range;
+    while (low < threshold) {
+      m = (Generator()() >> 32) * range;
+      low = static_cast<uint32_t>(m);
+    }
+  }
+  return static_cast<int>(m >> 32);
 }
 
 }  // namespace qm
