@@ -1,5 +1,6 @@
 #include "catalogue/career.h"
 
+#include <cstdint>
 #include <iterator>
 
 #include "catalogue/equipment.h"
@@ -146,10 +147,12 @@ int experienceForLevel(int level) {
   static constexpr int kFirstLevels[] = {0, 8000, 15000, 25000, 35000, 55000, 75000, 110000};
   if (level <= 0) return 0;
   if (level <= 7) return kFirstLevels[level];
-  if (level > 19) level = 19;  // no level beyond the last one needs more
-  int value = level * 150000 - 1050000;
-  if (level >= 15) value *= level - 14;
-  return value;
+  // From level 8 on the need grows linearly, and from level 15 on it is multiplied
+  // by the number of levels beyond 14; huge levels saturate instead of overflowing.
+  const int64_t base = static_cast<int64_t>(level) * 150000 - 1050000;
+  const int64_t factor = level >= 15 ? level - 14 : 1;
+  if (base > INT32_MAX / factor) return INT32_MAX;
+  return static_cast<int>(base * factor);
 }
 
 int pilotAge() { return Age(); }

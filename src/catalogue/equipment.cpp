@@ -129,7 +129,7 @@ int familyPrice(int shipType, int item, int count, int basePrice) {
 
 // The gun whose numbers apply: Twin guns switched on fire the built-in Turbo-Lasers.
 int effectiveGun(int shipType, int item) {
-  return specialityActive(shipType, Spec::TwinGuns) ? kTurboLaser : item;
+  return specialityActive(shipType, ShipSpecial::TwinGuns) ? kTurboLaser : item;
 }
 
 }  // namespace
@@ -155,14 +155,14 @@ int gunDamage(int shipType, int item) {
     case GunDamageRule::PlusHalf: x = d + d / 2; break;
     case GunDamageRule::PlusThird: x = d + d / 3; break;
   }
-  if (specialityActive(shipType, Spec::GunVolley)) x += x / 2;
+  if (specialityActive(shipType, ShipSpecial::GunVolley)) x += x / 2;
   return x;
 }
 
 int gunActionPoints(int shipType, int item) {
   if (!realShip(shipType)) return 0;
   const int gun = effectiveGun(shipType, item);
-  const int volley = specialityActive(shipType, Spec::GunVolley) ? 1 : 0;
+  const int volley = specialityActive(shipType, ShipSpecial::GunVolley) ? 1 : 0;
   // An unknown gun costs nothing of its own, but the volley still adds its AP.
   if (!validItem(gun, kGunItems)) return volley;
   return shipStat(shipType, Stat::GunActionPoints) + kGuns[static_cast<size_t>(gun)].apDelta + volley;
@@ -198,7 +198,7 @@ int missileActionPoints(int shipType, int item) {
   if (missile.fixedTwoAp) return kMinMissileAp;
   int ap = shipStat(shipType, Stat::MissileActionPoints) + missile.apDelta;
   // Admirals (ranks 7 and 8) load faster, as do ships with fast missile racks switched on.
-  if (specialityActive(shipType, Spec::FastMissileRacks) || Game.Player[Pl::Rank] >= 7) ap -= 1;
+  if (specialityActive(shipType, ShipSpecial::FastMissileRacks) || Game.Player[Pl::Rank] >= 7) ap -= 1;
   return ap < kMinMissileAp ? kMinMissileAp : ap;
 }
 

@@ -117,17 +117,16 @@ std::string professionAbilityLabel(int p) { return Profession(p) ? Profession(p)
 
 int professionStartShip(int p, int faction) {
   const ProfessionRow* r = Profession(p);
-  if (!r) return 0;
-  if (r->ship != 0) return r->ship;
-  return faction >= 1 && faction <= 4 ? kFactionFighters[faction].ship : 0;
+  if (!r || faction < 1 || faction > 4) return 0;
+  return r->ship != 0 ? r->ship : kFactionFighters[faction].ship;
 }
 
 std::string professionShipLabel(int p, int faction) {
   const ProfessionRow* r = Profession(p);
-  if (!r) return "";
+  if (!r || faction < 1 || faction > 4) return "";
   if (r->ship == 5) return "Orion II shuttle";
   if (r->ship == 1) return "Starwolf fighter";
-  return faction >= 1 && faction <= 4 ? kFactionFighters[faction].label : "";
+  return kFactionFighters[faction].label;
 }
 
 std::string factionSelectionName(int f) { return f >= 1 && f <= 4 ? kFactions[f].name : ""; }

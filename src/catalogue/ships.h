@@ -20,7 +20,7 @@ constexpr int kShipTypes = 19;
 constexpr int kStarbase = -1;
 
 // Ship special ability ids (stat Speciality) that change equipment numbers.
-namespace Spec {
+namespace ShipSpecial {
 enum : int { TwinGuns = 3, GunVolley = 8, FastMissileRacks = 9 };
 }
 

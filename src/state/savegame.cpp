@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
-#include "catalogue/equipment_limits.h"
 #include "state/cp1252.h"
 #include "state/file_io.h"
 #include "state/frontend.h"
@@ -102,12 +102,16 @@ std::string GetString(const uint8_t*& p) {
 
 bool In(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
-// Resets a stored text variant that no text exists for, so it is drawn anew.
-void ResetVariant(int32_t& v, int count) {
-  if (!In(v, 0, count)) v = 0;
-}
-
 std::string SlotLabel(int slot) { return "savegame slot " + std::to_string(slot); }
+
+constexpr const char* kGeneralInt = "GeneralData.int";
+constexpr const char* kGeneralStr = "GeneralData.str";
+
+bool WriteGeneralData(std::string& error) {
+  const auto ints = EncodeGeneralInts();
+  const auto strs = EncodeGeneralStrings();
+  return WriteFilesAtomically({{PathOf(kGeneralInt), &ints}, {PathOf(kGeneralStr), &strs}}, error);
+}
 
 }  // namespace
 
@@ -131,11 +135,15 @@ std::vector<uint8_t> EncodeSlotStrings(const GameState& g) {
 }
 
 bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs, GameState& out, std::string& why) {
-  if (ints.size() != kSlotIntBytes || strs.size() != kSlotStrBytes) {
-    why = "its files have the wrong size";
-    return false;
-  }
-  out = GameState{};
+  for (auto [data, size, name] : {std::tuple{&ints, kSlotIntBytes, "integer"}, std::tuple{&strs, kSlotStrBytes, "text"}})
+    if (data->size() != size) {
+      why = std::string("the ") + name + " file has " + std::to_string(data->size()) + " bytes instead of " +
+            std::to_string(size);
+      return false;
+    }
+  // Everything outside the saved ranges starts empty. The fresh state is built
+  // on the heap: at about 1 MB it has no place on the stack.
+  out = std::move(*std::make_unique<GameState>());
   const uint8_t* p = ints.data();
   VisitInts(out, [&](int32_t& v) { v = GetInt(p); });
   const uint8_t* q = strs.data();
@@ -143,92 +151,37 @@ bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& st
   return true;
 }
 
-bool ValidateLoadedState(GameState& s, std::string& why) {
-  auto refuse = [&](const std::string& what) {
-    why = what + " is out of range";
-    return false;
-  };
-  const auto& ship = s.Ship;
-  if (!In(ship[Sh::System], 1, kSystems)) return refuse("the ship's system");
-  if (!In(ship[Sh::Location], -kObjectPlaces, kLocations) || ship[Sh::Location] == 0)
-    return refuse("the ship's location");
-  if (!In(ship[Sh::ShipType], 1, 19)) return refuse("the ship type");
-  struct Family {
-    int slot, count;
-  };
-  for (Family f : {Family{Sh::Guns, kGunItems}, Family{Sh::Missiles, kMissileItems},
-                   Family{Sh::Engines, kEngineItems}, Family{Sh::CargoSpace, kCargoSystemItems},
-                   Family{Sh::Targeting, kTargetingItems}, Family{Sh::Ecm, kEcmItems}})
-    if (!In(ship[f.slot], 0, f.count - 1)) return refuse("an equipment item");
-  if (!In(s.Player[Pl::Faction], 1, kFactions)) return refuse("the pilot's faction");
-  if (!In(s.Player[Pl::Level], 1, 19)) return refuse("the pilot's level");
-  if (!In(ship[Sh::ShipFaction], 0, kFactions)) return refuse("the ship's faction");
-
-  for (int sys = 1; sys <= kSystems; ++sys) {
-    if (!In(s.SystemData[sys][Sys::Owner], 0, kFactions)) return refuse("a system owner");
-    if (!In(s.SystemData[sys][Sys::Attacker], 0, kFactions)) return refuse("a system attacker");
-    for (int l = 1; l <= kLocations; ++l)
-      if (!In(s.LocationData[sys][l][Loc::Target], 0, kSystems)) return refuse("a wormhole target");
-  }
-
-  auto mission = [&](IntRow& m) {
-    if (m[1] <= 0) return true;
-    if (!In(m[2], 1, 27) || !In(m[6], -kObjectPlaces, kLocations) || !In(m[7], 0, kSystems) ||
-        !In(m[11], 0, kSystems) || !In(m[13], 0, kSystems) || !In(m[15], 0, kSystems) || !In(m[20], 0, kSystems))
-      return false;
-    ResetVariant(m[30], 10);
-    return true;
-  };
-  for (int sys = 1; sys <= kSystems; ++sys)
-    for (int o = 1; o <= kMissionOffers; ++o)
-      if (!mission(s.Missions[sys][o])) return refuse("a mission offer");
-  if (!mission(s.ActiveMission)) return refuse("the active mission");
-
-  for (int e = 1; e <= kNewsEntries; ++e) {
-    auto& n = s.NewsData[e];
-    if (n[1] <= 0) continue;
-    if (!In(n[2], 1, 9) || !In(n[3], 0, kFactions) || !In(n[4], 0, kFactions) || !In(n[8], 0, kCommodities) ||
-        !In(n[13], 0, kSystems))
-      return refuse("a news entry");
-    ResetVariant(n[21], 10);
-  }
-  for (int r = 1; r <= kSystemShipRows; ++r) {
-    auto& sh = s.SystemShips[r];
-    if (sh[1] <= 0) continue;
-    if (!In(sh[2], -1, 19) || !In(sh[5], 0, kFactions)) return refuse("a ship in the system");
-    ResetVariant(sh[21], 10);
-    ResetVariant(sh[22], 10);
-    ResetVariant(sh[23], 10);
-  }
-  // The criminal flag is counted down one day at a time when hiding.
-  s.Player[Pl::CriminalFlag] = std::clamp(s.Player[Pl::CriminalFlag], 0, 10000);
-  return true;
-}
-
 bool WriteSlotFiles(int slot, std::string& error) {
-  if (!In(slot, 1, 4)) return error = "there is no slot " + std::to_string(slot), false;
-  if (!WriteFileAtomically(PathOf(SlotIntFileName(slot)), EncodeSlotInts(Game), error)) return false;
-  return WriteFileAtomically(PathOf(SlotStrFileName(slot)), EncodeSlotStrings(Game), error);
+  if (!In(slot, 1, 4)) return error = "there is no " + SlotLabel(slot), false;
+  const auto ints = EncodeSlotInts(Game);
+  const auto strs = EncodeSlotStrings(Game);
+  return WriteFilesAtomically({{PathOf(SlotIntFileName(slot)), &ints}, {PathOf(SlotStrFileName(slot)), &strs}},
+                              error);
 }
 
 bool ReadSlotFiles(int slot, GameState& out, std::string& why) {
-  if (!In(slot, 1, 4)) return why = "there is no slot " + std::to_string(slot), false;
+  if (!In(slot, 1, 4)) return why = "There is no " + SlotLabel(slot), false;
   std::vector<uint8_t> ints, strs;
   std::string error;
-  if (!ReadWholeFile(PathOf(SlotIntFileName(slot)), ints, error, kSlotIntBytes + 1) ||
-      !ReadWholeFile(PathOf(SlotStrFileName(slot)), strs, error, kSlotStrBytes + 1)) {
-    why = "cannot be read (" + error + ")";
-    return false;
+  const std::string label = "Savegame slot " + std::to_string(slot);
+  for (auto [name, size, data] : {std::tuple{SlotIntFileName(slot), kSlotIntBytes, &ints},
+                                  std::tuple{SlotStrFileName(slot), kSlotStrBytes, &strs}}) {
+    switch (ReadFileOfSize(PathOf(name), size, *data, error)) {
+      case SizedRead::Ok: continue;
+      case SizedRead::CannotRead: return why = label + " cannot be read (" + error + ")", false;
+      case SizedRead::WrongSize: return why = label + " is damaged (" + error + ")", false;
+    }
   }
-  if (!DecodeSlot(ints, strs, out, error) || !ValidateLoadedState(out, error)) {
-    why = "is damaged: " + error;
-    return false;
-  }
+  if (!DecodeSlot(ints, strs, out, error) || !ValidateLoadedState(out, error))
+    return why = label + " is damaged (" + error + ")", false;
   return true;
 }
 
 bool SaveGame(int slot, const std::string& slotName) {
-  if (!In(slot, 1, 4)) return false;
+  if (!In(slot, 1, 4)) {
+    Notify("Save failed", "There is no " + SlotLabel(slot) + ".");
+    return false;
+  }
   if (!AskYesNo("Really save?",
                 "Do you really wish to save the game in this savegame slot? (A previous savegame in the same slot "
                 "would be overwritten)"))
@@ -236,14 +189,15 @@ bool SaveGame(int slot, const std::string& slotName) {
   std::string error;
   if (!WriteSlotFiles(slot, error)) {
     Notify("Save failed", "The game could not be saved in " + SlotLabel(slot) + " (" + error +
-                              "). A previous savegame in this slot is unchanged.");
+                              "). The previous savegame in this slot is unchanged.");
     return false;
   }
   General.SaveSlotUsed[slot] = 1;
   General.SaveSlotName[slot] = SanitizeTypedName(slotName);
-  if (!SaveGeneralData()) {
-    Notify("Save failed", "The game was saved in " + SlotLabel(slot) +
-                              ", but the slot list and settings could not be written.");
+  if (!WriteGeneralData(error)) {
+    Notify("Save failed", "The game has been saved in " + SlotLabel(slot) +
+                              ", but the list of savegames and the settings could not be written (" + error +
+                              "). After the next start the slot may show as empty.");
     return false;
   }
   Notify("Game saved!", "The game has been successfully saved.");
@@ -251,15 +205,19 @@ bool SaveGame(int slot, const std::string& slotName) {
 }
 
 bool LoadGame(int slot) {
-  if (!In(slot, 1, 4)) return false;
+  if (!In(slot, 1, 4)) {
+    Notify("Load failed", "There is no " + SlotLabel(slot) + ".");
+    return false;
+  }
   if (!AskYesNo("Really load?", "Do you really wish to load this game?")) return false;
   auto scratch = std::make_unique<GameState>();
   std::string why;
   if (!ReadSlotFiles(slot, *scratch, why)) {
-    Notify("Load failed", "The game in " + SlotLabel(slot) + " " + why + ". Nothing was loaded.");
+    Notify("Load failed", why + ". Nothing was loaded.");
     return false;
   }
   Game = std::move(*scratch);
+  // A tutorial belongs to the game it was started in.
   Run.TutorialActive = false;
   Run.TutorialStep = 0;
   Notify("Game loaded!", "The game has been successfully loaded.");
@@ -298,7 +256,7 @@ bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>&
   for (int s = 1; s <= 4; ++s) General.SaveSlotUsed[s] = GetInt(p) == 1 ? 1 : 0;
   for (int e = 1; e <= 5; ++e)
     for (int f = 1; f <= 100; ++f) General.Highscore[e][f] = GetInt(p);
-  General.StartCounter = std::max(0, GetInt(p));
+  General.StartCounter = std::clamp(GetInt(p), 0, 1000000000);  // counted up at every start: room to grow
   Options& o = General.Option;
   for (bool* b : {&o.Music, &o.SoundEffects, &o.AutoNextTurn, &o.VeteranMode, &o.NoWarPopups}) *b = GetInt(p) == 1;
   auto interval = [&] { return std::clamp(GetInt(p), 100, 10000); };
@@ -318,16 +276,16 @@ bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>&
 
 bool SaveGeneralData() {
   std::string error;
-  return WriteFileAtomically(PathOf("GeneralData.int"), EncodeGeneralInts(), error) &&
-         WriteFileAtomically(PathOf("GeneralData.str"), EncodeGeneralStrings(), error);
+  return WriteGeneralData(error);
 }
 
 void LoadGeneralData() {
   std::vector<uint8_t> ints, strs;
   std::string error;
   // Missing or foreign files mean a first start: the defaults.
-  if (!ReadWholeFile(PathOf("GeneralData.int"), ints, error, kGeneralIntBytes + 1) ||
-      !ReadWholeFile(PathOf("GeneralData.str"), strs, error, kGeneralStrBytes + 1) || !DecodeGeneral(ints, strs))
+  if (ReadFileOfSize(PathOf(kGeneralInt), kGeneralIntBytes, ints, error) != SizedRead::Ok ||
+      ReadFileOfSize(PathOf(kGeneralStr), kGeneralStrBytes, strs, error) != SizedRead::Ok ||
+      !DecodeGeneral(ints, strs))
     General = GeneralData{};
 }
 

@@ -20,16 +20,23 @@ std::string SlotStrFileName(int slot);  // "Savegame1.str"
 
 std::vector<uint8_t> EncodeSlotInts(const GameState& g);
 std::vector<uint8_t> EncodeSlotStrings(const GameState& g);
-// Decodes both files into `out` (which is overwritten even on failure).
+// Decodes both files into `out`; what lies outside the saved ranges comes back
+// empty. Files of the wrong size are refused and leave `out` untouched.
 bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs, GameState& out, std::string& why);
-// Refuses a state whose indexing values are out of range; repairs what is harmless.
+// Refuses a state whose indexing values are out of range (false, `why` names
+// the value); otherwise resets unknown text variants and clamps the criminal
+// record. In savegame_validate.cpp.
 bool ValidateLoadedState(GameState& s, std::string& why);
 
-// The files alone: no questions, no messages.
+// The files alone: no questions, no messages. The write replaces both files
+// atomically or neither; the read checks sizes, decodes and validates, and its
+// `why` is a sentence naming the slot ("... cannot be read (...)" / "... is damaged (...)").
 bool WriteSlotFiles(int slot, std::string& error);
 bool ReadSlotFiles(int slot, GameState& out, std::string& why);
 
-// The save and load actions with their questions and messages.
+// The save and load actions with their questions and messages. A failed or
+// refused action returns false and leaves the old files and the running game as
+// they were. A successful load also ends a running tutorial.
 bool SaveGame(int slot, const std::string& slotName);
 bool LoadGame(int slot);
 
