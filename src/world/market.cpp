@@ -95,6 +95,18 @@ void Walk(int32_t centre, int32_t& price, int32_t& trend) {
   trend = Saturate(t);
 }
 
+// Runs `f` for every existing location with a market (planets and revealed hideouts).
+template <typename Fn>
+void ForEachMarket(Fn&& f) {
+  for (int s = 1; s <= kSystems; ++s) {
+    if (!Exists(s)) continue;
+    for (int l = 1; l <= kLocations; ++l) {
+      const auto& loc = Game.LocationData[s][l];
+      if (loc[Loc::Exists] > 0 && HasMarket(loc[Loc::Kind])) f(s, l, loc);
+    }
+  }
+}
+
 int StockStep(int base) { return base < 200 ? 5 : (base > 200 && base < 500) ? 3 : 1; }
 
 int StockCap(int base) {
@@ -202,19 +214,14 @@ void updatePrices() {
       Walk(target, Game.SystemPrices[s][c], Game.SystemPriceTrend[s][c]);
     }
   }
-  for (int s = 1; s <= kSystems; ++s) {
-    if (!Exists(s)) continue;
-    for (int l = 1; l <= kLocations; ++l) {
-      const auto& loc = Game.LocationData[s][l];
-      if (loc[Loc::Exists] <= 0 || !HasMarket(loc[Loc::Kind])) continue;
-      for (int c = 1; c <= kLastCommodity; ++c) {
-        if (Game.BasePrice[c] <= 0) continue;
-        int32_t& price = Game.LocationPrices[s][l][c];
-        Walk(Game.SystemPrices[s][c], price, Game.LocationPriceTrend[s][l][c]);
-        if (loc[Loc::Kind] == Kind::Hideout && Illegal(c)) price -= price / 5;
-      }
+  ForEachMarket([](int s, int l, const IntRow& loc) {
+    for (int c = 1; c <= kLastCommodity; ++c) {
+      if (Game.BasePrice[c] <= 0) continue;
+      int32_t& price = Game.LocationPrices[s][l][c];
+      Walk(Game.SystemPrices[s][c], price, Game.LocationPriceTrend[s][l][c]);
+      if (loc[Loc::Kind] == Kind::Hideout && Illegal(c)) price -= price / 5;
     }
-  }
+  });
   for (int s = 1; s <= kSystems; ++s) {
     if (!Exists(s)) continue;
     for (int c = 1; c <= kLastCommodity; ++c) {
@@ -233,22 +240,17 @@ void updatePrices() {
 }
 
 void updateStock() {
-  for (int s = 1; s <= kSystems; ++s) {
-    if (!Exists(s)) continue;
-    for (int l = 1; l <= kLocations; ++l) {
-      const auto& loc = Game.LocationData[s][l];
-      if (loc[Loc::Exists] <= 0 || !HasMarket(loc[Loc::Kind])) continue;
-      for (int c = 1; c <= kLastCommodity; ++c) {
-        const int base = Game.BasePrice[c];
-        if (base <= 0) continue;
-        int32_t& stock = Game.LocationStock[s][l][c];
-        const int step = StockStep(base);
-        if (Random(100) <= 30) stock = Saturate(static_cast<int64_t>(stock) + step - Random(step));
-        if (IsDeliveryDestination(s, l, c)) stock = 0;
-        stock = std::min(stock, StockCap(base));
-      }
+  ForEachMarket([](int s, int l, const IntRow&) {
+    for (int c = 1; c <= kLastCommodity; ++c) {
+      const int base = Game.BasePrice[c];
+      if (base <= 0) continue;
+      int32_t& stock = Game.LocationStock[s][l][c];
+      const int step = StockStep(base);
+      if (Random(100) <= 30) stock = Saturate(static_cast<int64_t>(stock) + step - Random(step));
+      if (IsDeliveryDestination(s, l, c)) stock = 0;
+      stock = std::min(stock, StockCap(base));
     }
-  }
+  });
   // Illegal goods are on offer only at hideouts, legal goods only at planets.
   for (int s = 1; s <= kSystems; ++s)
     for (int l = 1; l <= kLocations; ++l) {
