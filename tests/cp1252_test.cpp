@@ -17,7 +17,8 @@ TEST(Cp1252, BytesFrom80To9FAreTheCodePagesTypographicCharacters) {
   // Byte 0x80 + index; "?" for the five bytes the code page leaves undefined.
   const char* expected[32] = {"€", "?", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "?", "Ž", "?",
                               "?", "‘", "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "?", "ž", "Ÿ"};
-  for (int i = 0; i < 32; ++i) EXPECT_EQ(Cp1252ToUtf8(std::string(1, static_cast<char>(0x80 + i))), expected[i]) << i;
+  for (int i = 0; i < 32; ++i)
+    EXPECT_EQ(Cp1252ToUtf8(std::string(1, static_cast<char>(0x80 + i))), expected[i]) << i;
 }
 
 TEST(Cp1252, LatinOneBytesAndAsciiMapToTheirOwnCodePoints) {

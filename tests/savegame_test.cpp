@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -166,66 +165,36 @@ TEST_F(Savegames, EveryTableRoundTripsButSlot101AndString11) {
   Game.PlayerName = "Round Trip";
   Game.StarDate = 4242;
 
-  const auto saved = std::make_unique<GameState>(Game);
-  const auto ints = EncodeSlotInts(*saved);
-  const auto strs = EncodeSlotStrings(*saved);
+  const auto ints = EncodeSlotInts(Game);
+  const auto strs = EncodeSlotStrings(Game);
   auto back = std::make_unique<GameState>();
   back->Player[101] = 1;  // whatever `out` held before is replaced
   back->SystemData[25][1] = 1;
   std::string why;
   ASSERT_TRUE(DecodeSlot(ints, strs, *back, why)) << why;
 
-  // What is written comes back; what lies outside the written ranges comes back empty.
-  auto expected = std::make_unique<GameState>(*saved);
-  GameState& x = *expected;
-  for (int s = 0; s <= 25; ++s) {
-    for (int l = 0; l <= 16; ++l) {
-      for (auto* t : {&x.LocationData, &x.LocationStock, &x.LocationPrices, &x.LocationPriceTrend}) {
-        if (s > 24 || l > 15) (*t)[s][l] = IntRow{};
-        (*t)[s][l][101] = 0;
-      }
-      if (s > 24 || l > 15) x.LocationText[s][l] = StrRow{};
-      x.LocationText[s][l][11] = "";
-    }
-    for (auto* t : {&x.SystemData, &x.SystemPrices, &x.SystemPriceTrend}) {
-      if (s > 24) (*t)[s] = IntRow{};
-      (*t)[s][101] = 0;
-    }
-    if (s > 24) x.SystemText[s] = StrRow{};
-    x.SystemText[s][11] = "";
-    for (int p = 0; p <= 5; ++p) {
-      if (s > 24 || p > 4) x.SpaceObjects[s][p] = IntRow{};
-      x.SpaceObjects[s][p][101] = 0;
-    }
-    for (int o = 0; o <= 7; ++o) {
-      if (s > 24 || o > 6) x.Missions[s][o] = IntRow{};
-      x.Missions[s][o][101] = 0;
-    }
-  }
-  for (auto* r : {&x.Cargo, &x.BasePrice, &x.Player, &x.NonCombatAbilities, &x.CombatAbilities, &x.Ship,
-                  &x.ActiveMission})
-    (*r)[101] = 0;
-  for (int e = 0; e <= 21; ++e) {
-    if (e > 20) x.NewsData[e] = IntRow{}, x.NewsText[e] = "";
-    x.NewsData[e][101] = 0;
-  }
-  for (int r = 0; r <= 11; ++r) {
-    if (r > 10) x.SystemShips[r] = IntRow{};
-    x.SystemShips[r][101] = 0;
-  }
-  for (int f = 0; f <= 5; ++f) {
-    if (f > 4) x.FactionData[f] = IntRow{}, x.FactionText[f] = StrRow{};
-    x.FactionData[f][101] = 0;
-    x.FactionText[f][11] = "";
-  }
-  x.CommodityName[101] = "";
-  EXPECT_TRUE(*back == x);
-  EXPECT_EQ(back->Player[101], 0);
-  EXPECT_EQ(back->LocationText[3][4][11], "");
-  EXPECT_EQ(back->LocationText[3][4][10], saved->LocationText[3][4][10]);
-  EXPECT_EQ(back->Missions[24][6][100], saved->Missions[24][6][100]);
+  // Every written value came back: the same files again. (The layout test above
+  // pins where the tables sit in the files.)
+  EXPECT_TRUE(EncodeSlotInts(*back) == ints);
+  EXPECT_TRUE(EncodeSlotStrings(*back) == strs);
+  EXPECT_EQ(back->LocationText[3][4][10], Game.LocationText[3][4][10]);
+  EXPECT_EQ(back->Missions[24][6][100], Game.Missions[24][6][100]);
   EXPECT_EQ(back->PlayerName, "Round Trip");
   EXPECT_EQ(back->StarDate, 4242);
+  // What lies outside the written ranges comes back empty.
+  for (const IntRow* r : {&back->Player, &back->Ship, &back->Cargo, &back->ActiveMission, &back->SystemData[7],
+                          &back->LocationData[3][4], &back->Missions[2][3], &back->NewsData[5], &back->SystemShips[2]})
+    EXPECT_EQ((*r)[101], 0);
+  for (const IntRow* r : {&back->LocationData[25][1], &back->LocationData[3][16], &back->LocationPrices[2][16],
+                          &back->SystemData[25], &back->SpaceObjects[4][5], &back->Missions[4][7],
+                          &back->NewsData[21], &back->SystemShips[11], &back->FactionData[5]})
+    EXPECT_TRUE(*r == IntRow{});
+  EXPECT_EQ(back->LocationText[3][4][11], "");
+  EXPECT_EQ(back->SystemText[2][11], "");
+  EXPECT_EQ(back->FactionText[1][11], "");
+  EXPECT_TRUE(back->LocationText[3][16] == StrRow{});
+  EXPECT_EQ(back->CommodityName[101], "");
+  EXPECT_EQ(back->NewsText[21], "");
 }
 
 TEST_F(Savegames, TextsAreCutTo255BytesAfterConverting) {
@@ -730,25 +699,6 @@ TEST_F(Savegames, AtomicWritesOfFilesThatBelongTogether) {
   EXPECT_EQ(ReadFileOfSize((dir / "a").string(), 2, out, error), SizedRead::WrongSize);
   EXPECT_EQ(ReadFileOfSize((dir / "d").string(), 2, out, error), SizedRead::CannotRead);
   EXPECT_EQ(ReadFileOfSize((dir / "none").string(), 2, out, error), SizedRead::CannotRead);
-}
-
-TEST_F(Savegames, EncodingAndDecodingAreFast) {
-  for (int s = 1; s <= 24; ++s)
-    for (int l = 1; l <= 15; ++l) Game.LocationText[s][l][2] = Repeat("Descript\u00e9", 25);
-  auto scratch = std::make_unique<GameState>();
-  std::string why;
-  constexpr int kRounds = 20;
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < kRounds; ++i) {
-    const auto ints = EncodeSlotInts(Game);
-    const auto strs = EncodeSlotStrings(Game);
-    ASSERT_TRUE(DecodeSlot(ints, strs, *scratch, why) && ValidateLoadedState(*scratch, why)) << why;
-  }
-  const double ms =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / kRounds;
-  std::printf("encode + decode + validate: %.2f ms\n", ms);
-  EXPECT_LT(ms, 5.0);
-  EXPECT_EQ(scratch->LocationText[7][7][2], Game.LocationText[7][7][2]);
 }
 
 }  // namespace

@@ -20,16 +20,19 @@ std::string Failure(const std::string& path, const std::string& what) {
 }
 std::string Failure(const std::string& path) { return Failure(path, std::strerror(errno)); }
 
-// Reads up to `limit` bytes; stops early at the end of the file.
-bool ReadUpTo(int fd, size_t limit, std::vector<uint8_t>& out) {
-  uint8_t buffer[1 << 16];
+// Reads up to `limit` bytes straight into `out`; stops early at the end of the
+// file. `expected` (the size fstat reported) sizes the buffer once.
+bool ReadUpTo(int fd, size_t limit, size_t expected, std::vector<uint8_t>& out) {
+  out.reserve(std::min(limit, expected + 1));
   while (out.size() < limit) {
-    const size_t want = std::min(sizeof buffer, limit - out.size());
-    const ssize_t n = ::read(fd, buffer, want);
+    const size_t done = out.size();
+    const size_t chunk = std::min(limit - done, std::max<size_t>(out.capacity() - done, 1 << 16));
+    out.resize(done + chunk);
+    const ssize_t n = ::read(fd, out.data() + done, chunk);
+    out.resize(done + static_cast<size_t>(std::max<ssize_t>(n, 0)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) break;
-    out.insert(out.end(), buffer, buffer + n);
   }
   return true;
 }
@@ -112,7 +115,7 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, std::stri
     return error = Failure(path, "not a regular file"), false;
   }
   // One byte more than allowed is read, so a file that grew since fstat is noticed.
-  const bool ok = ReadUpTo(fd, maxBytes == SIZE_MAX ? maxBytes : maxBytes + 1, out);
+  const bool ok = ReadUpTo(fd, maxBytes == SIZE_MAX ? maxBytes : maxBytes + 1, static_cast<size_t>(st.st_size), out);
   const int readErrno = errno;
   ::close(fd);
   if (!ok) return error = Failure(path, std::strerror(readErrno)), false;
@@ -129,7 +132,7 @@ SizedRead ReadFileOfSize(const std::string& path, size_t size, std::vector<uint8
     ::close(fd);
     return error = Failure(path, "not a regular file"), SizedRead::CannotRead;
   }
-  const bool ok = ReadUpTo(fd, size + 1, out);
+  const bool ok = ReadUpTo(fd, size + 1, static_cast<size_t>(st.st_size), out);
   const int readErrno = errno;
   ::close(fd);
   if (!ok) return error = Failure(path, std::strerror(readErrno)), SizedRead::CannotRead;
@@ -182,7 +185,10 @@ bool WriteFilesAtomically(const std::vector<FileToWrite>& files, std::string& er
     return false;
   }
   removeAll(backups, 0);
-  for (const auto& f : files) SyncDirectoryOf(f.path);
+  // The renames reach the disk with their folder (usually one for all files).
+  const auto folder = [&](size_t i) { return std::filesystem::path(files[i].path).parent_path(); };
+  for (size_t i = 0; i < n; ++i)
+    if (i == 0 || folder(i) != folder(i - 1)) SyncDirectoryOf(files[i].path);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "state/savegame.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <memory>
 #include <tuple>
@@ -124,6 +125,7 @@ std::vector<uint8_t> EncodeSlotInts(const GameState& g) {
   std::vector<uint8_t> out(kSlotIntBytes);
   uint8_t* p = out.data();
   VisitInts(g, [&](const int32_t& v) { PutInt(p, v); });
+  assert(p == out.data() + out.size());
   return out;
 }
 
@@ -131,11 +133,13 @@ std::vector<uint8_t> EncodeSlotStrings(const GameState& g) {
   std::vector<uint8_t> out(kSlotStrBytes, 0);
   uint8_t* p = out.data();
   VisitStrings(g, [&](const std::string& s) { PutString(p, s); });
+  assert(p == out.data() + out.size());
   return out;
 }
 
 bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs, GameState& out, std::string& why) {
-  for (auto [data, size, name] : {std::tuple{&ints, kSlotIntBytes, "integer"}, std::tuple{&strs, kSlotStrBytes, "text"}})
+  for (auto [data, size, name] :
+       {std::tuple{&ints, kSlotIntBytes, "integer"}, std::tuple{&strs, kSlotStrBytes, "text"}})
     if (data->size() != size) {
       why = std::string("the ") + name + " file has " + std::to_string(data->size()) + " bytes instead of " +
             std::to_string(size);
@@ -148,6 +152,7 @@ bool DecodeSlot(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& st
   VisitInts(out, [&](int32_t& v) { v = GetInt(p); });
   const uint8_t* q = strs.data();
   VisitStrings(out, [&](std::string& s) { s = GetString(q); });
+  assert(p == ints.data() + ints.size() && q == strs.data() + strs.size());
   return true;
 }
 
