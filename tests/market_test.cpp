@@ -191,5 +191,20 @@ TEST_F(Market, PoliceFindContrabandSometimes) {
   EXPECT_FALSE(contrabandCheck());
 }
 
+TEST_F(Market, ASystemUnderAttackPricesEverythingHalfAgainAboveBase) {
+  Game.SystemData[4][Sys::UnderAttack] = 1;  // Sirius
+  for (int day = 0; day < 5; ++day) updatePrices();
+  for (int l = 1; l <= kLocations; ++l) {
+    if (Game.LocationData[4][l][Loc::Exists] <= 0 || Game.LocationData[4][l][Loc::Kind] <= 0) continue;
+    for (int c = 1; c <= 12; ++c) {
+      const int level = Game.BasePrice[c] + Game.BasePrice[c] / 2;
+      const int price = Game.LocationPrices[4][l][c];
+      // Two walks of at most ten percent each around the siege level.
+      EXPECT_GE(price, level * 81 / 100) << l << "/" << c;
+      EXPECT_LE(price, level * 121 / 100) << l << "/" << c;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qm
