@@ -5,17 +5,12 @@
 #include <array>
 #include <cstdint>
 
+#include "catalogue/lookup.h"
 #include "catalogue/ships.h"
 #include "state/game_state.h"
 
 namespace qm {
 namespace {
-
-template <typename T, size_t N>
-T entry(const std::array<T, N>& table, int index) {
-  if (index < 0 || static_cast<size_t>(index) >= N) return T{};
-  return table[static_cast<size_t>(index)];
-}
 
 bool realShip(int shipType) { return shipStat(shipType, Stat::Class) != 0; }
 

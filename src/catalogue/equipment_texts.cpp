@@ -3,16 +3,11 @@
 #include <string_view>
 
 #include "catalogue/equipment.h"
+#include "catalogue/lookup.h"
 #include "catalogue/ships.h"
 
 namespace qm {
 namespace {
-
-template <typename T, size_t N>
-T entry(const std::array<T, N>& table, int index) {
-  if (index < 0 || static_cast<size_t>(index) >= N) return T{};
-  return table[static_cast<size_t>(index)];
-}
 
 struct ItemText {
   std::string_view name;

@@ -123,7 +123,8 @@ bool Console::Status() {
 }
 
 bool Console::Execute(const std::string& line) {
-  const auto w = SplitCommand(line);
+  const std::string text = line.substr(0, line.find('#'));  // the command without its comment
+  const auto w = SplitCommand(text);
   if (w.empty()) return true;
   const std::string& cmd = w[0];
   long long n = 0;
@@ -159,7 +160,7 @@ bool Console::Execute(const std::string& line) {
     c.faction = static_cast<int>(faction);
     c.profession = static_cast<int>(profession);
     c.portrait = static_cast<int>(portrait);
-    c.name = w.size() >= 5 ? RestOfLine(line.substr(0, line.find('#')), 4) : "Incognito";
+    c.name = w.size() >= 5 ? RestOfLine(text, 4) : "Incognito";
     StartNewGame(c);
     return true;
   }
@@ -179,7 +180,7 @@ bool Console::Execute(const std::string& line) {
     StateRef ref = ResolvePath(w[1], error);
     if (!ref) return Fail(error);
     if (ref.text) {
-      *ref.text = RestOfLine(line.substr(0, line.find('#')), 2);
+      *ref.text = RestOfLine(text, 2);
       return true;
     }
     if (w.size() != 3 || !ParseInt(w[2], n) || n < INT32_MIN || n > INT32_MAX)
@@ -208,7 +209,7 @@ bool Console::Execute(const std::string& line) {
   }
   if (cmd == "save") {
     if (w.size() < 2 || !ParseInt(w[1], n) || n < 1 || n > 4) return Fail("usage: save SLOT [NAME...] (slot 1..4)");
-    SaveSlotAction(static_cast<int>(n), RestOfLine(line.substr(0, line.find('#')), 2));
+    SaveSlotAction(static_cast<int>(n), RestOfLine(text, 2));
     return true;
   }
   if (cmd == "load") {
