@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "state/frontend.h"
 
 namespace qm {
@@ -41,11 +42,10 @@ class Console {
   bool Execute(const std::string& line);
 
  private:
-  bool Fail(const std::string& message);
-  bool Status();
   std::ostream& out_;
   std::ostream& err_;
   ConsoleFrontend frontend_;
+  CommandTable commands_;
 };
 
 // Splits a command line into words (blanks separate; a '#' starts a comment).

@@ -1,0 +1,49 @@
+#pragma once
+// The console's command table. Each area of the game adds its commands from a
+// file of its own (commands_<area>.cpp), so the table reads as one list.
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+class ConsoleFrontend;
+
+// What a command sees: its words (w[0] is the command), the line without its
+// comment, the output stream and the frontend that answers questions.
+struct CommandContext {
+  const std::vector<std::string>& w;
+  const std::string& text;
+  std::ostream& out;
+  std::ostream& err;
+  ConsoleFrontend& frontend;
+
+  // Reports an error ("error: ..." on the error stream); returns false.
+  bool Fail(const std::string& message) const;
+  // The text after the first `skip` words, blanks inside kept.
+  std::string Rest(size_t skip) const;
+};
+
+struct Command {
+  std::string name;
+  std::function<bool(CommandContext&)> run;  // false after an error already reported
+};
+using CommandTable = std::vector<Command>;
+
+// Parsing helpers shared by the command files.
+bool ParseInt(const std::string& s, long long& out);
+// Parses w[i] as an integer in [lo, hi].
+bool ParseIntIn(const std::string& s, long long lo, long long hi, long long& out);
+bool ParseYesNo(const std::string& s, bool& yes);
+std::string RestOfLine(const std::string& line, size_t skip);
+
+// One function per area; the console calls each once to build its table.
+void AddCoreCommands(CommandTable& t);       // seed, answers, new game, state paths, days, flights, savegames
+void AddEconomyCommands(CommandTable& t);    // trade, jump, land, prices
+void AddServiceCommands(CommandTable& t);    // shipyard, equipment, crew, bank, bar, hideout, governor
+void AddCombatCommands(CommandTable& t);     // pilot, duel and the battle moves
+void AddEncounterCommands(CommandTable& t);  // scan, boarding, fleet battles
+void AddCareerCommands(CommandTable& t);     // missions, wars, news, promotion, retirement
+
+}  // namespace qm

@@ -1,0 +1,16 @@
+#pragma once
+// The news list: twenty entries, the newest in row 1.
+
+namespace qm {
+
+// Kinds of a news entry (NewsData field 2).
+namespace NewsKind {
+enum : int { NeedFor = 1, SurplusOf = 2, PiratesAttack = 3, IncreasedPatrols = 4, WarDeclared = 5, CeaseFire = 6,
+             UnderAttack = 7, Conquered = 8, InvasionFailed = 9 };
+}
+
+// Shifts rows 1..19 (every field and the headline) down to rows 2..20, dropping
+// row 20, and returns row 1, emptied, for the new entry.
+int AddNewsEntry();
+
+}  // namespace qm
