@@ -12,6 +12,7 @@
 #include "world/crew.h"
 #include "world/money.h"
 #include "world/planet_services.h"
+#include "world/ship_sheets.h"
 #include "world/shipyard.h"
 
 namespace qm {
@@ -27,6 +28,10 @@ bool Reachable(CommandContext& c, Place place) {
   if (place == Place::Hideout && !hideout) return c.Fail("the ship is not at a pirate hideout");
   if (place == Place::PlanetOrHideout && !planet && !hideout) return c.Fail("the ship is not at a planet or hideout");
   return true;
+}
+
+void Print(CommandContext& c, const Sheet& sheet) {
+  for (const SheetLine& line : sheet) c.out << (line.label.empty() ? "" : line.label + " ") << line.value << '\n';
 }
 
 void ListShipyard(CommandContext& c) {
@@ -46,11 +51,13 @@ void ListShipyard(CommandContext& c) {
 bool Shipyard(CommandContext& c) {
   long long type = 0;
   const bool list = c.w.size() == 1;
-  if (!list && (c.w.size() != 3 || c.w[1] != "buy" || !ParseIntIn(c.w[2], -1, kShipTypes, type)))
-    return c.Fail("usage: shipyard [buy TYPE] (ship type 1..19)");
+  if (!list && (c.w.size() != 3 || (c.w[1] != "buy" && c.w[1] != "show") || !ParseIntIn(c.w[2], -1, kShipTypes, type)))
+    return c.Fail("usage: shipyard [buy|show TYPE] (ship type 1..19)");
   if (!Reachable(c, Place::Planet)) return false;
   if (list)
     ListShipyard(c);
+  else if (c.w[1] == "show")
+    Print(c, shipOfferSheet(static_cast<int>(type)));
   else
     buyShip(static_cast<int>(type));
   return true;
@@ -73,13 +80,25 @@ void ListEquipment(CommandContext& c) {
 bool Equip(CommandContext& c) {
   long long category = 0, item = 0;
   const bool list = c.w.size() == 1;
-  if (!list && (c.w.size() != 3 || !ParseIntIn(c.w[1], 1, 6, category) || !ParseIntIn(c.w[2], 0, 100, item)))
-    return c.Fail("usage: equip [CATEGORY ITEM] (category 1..6, item index as listed)");
+  const bool show = c.w.size() == 4 && c.w[1] == "show";
+  const size_t at = show ? 2 : 1;
+  if (!list && ((c.w.size() != 3 && !show) || !ParseIntIn(c.w[at], 1, 6, category) ||
+                !ParseIntIn(c.w[at + 1], 0, 100, item)))
+    return c.Fail("usage: equip [[show] CATEGORY ITEM] (category 1..6, item index as listed)");
   if (!Reachable(c, Place::Planet)) return false;
   if (list)
     ListEquipment(c);
+  else if (show)
+    Print(c, equipmentItemSheet(static_cast<int>(category), static_cast<int>(item)));
   else
     upgradeEquipment(static_cast<int>(category), static_cast<int>(item));
+  return true;
+}
+
+bool ShipStatus(CommandContext& c) {
+  if (c.w.size() != 1) return c.Fail("usage: ship");
+  if (Game.Ship[Sh::Alive] <= 0) return c.Fail("no game is running");
+  Print(c, shipStatusSheet());
   return true;
 }
 
@@ -163,6 +182,7 @@ bool Planet(CommandContext& c) {
 void AddServiceCommands(CommandTable& t) {
   t.push_back({"shipyard", Shipyard});
   t.push_back({"equip", Equip});
+  t.push_back({"ship", ShipStatus});
   t.push_back({"crew", Crew});
   t.push_back({"hire", Crew});
   t.push_back({"dismiss", Crew});

@@ -34,10 +34,11 @@ constexpr std::array<std::array<int, kShipyardPlaces>, 5> kShipyard = {{
 // catalogue lookups and the equipment screen's texts.
 struct Family {
   int slot;
-  int items;
   int (*price)(int shipType, int item);
   std::string (*name)(int shipType, int item);
   std::string (*picture)(int item);
+  std::string (*description)(int item);
+  std::string (*speciality)(int item);
   const char* heading;
   const char* already;
   const char* upgradedTo;  // the item's name follows
@@ -45,20 +46,25 @@ struct Family {
 };
 
 const std::array<Family, 6> kFamilies = {{
-    {Sh::Guns, kGunItems, gunPrice, gunName, gunPictureBase, "Upgrade guns:",
-     "You already have this kind of guns in your ship.", "You upgrade the guns of your ship to ", " weapons."},
-    {Sh::Missiles, kMissileItems, missilePrice, missileName, missilePictureBase, "Upgrade missiles:",
-     "You already have this kind of missiles in your ship.", "You upgrade the missiles of your ship to ", "s."},
-    {Sh::Engines, kEngineItems, enginePrice, engineName, enginePictureBase, "Upgrade engines:",
-     "You already have this kind of engines in your ship.", "You upgrade the engines of your ship to ", "s."},
-    {Sh::CargoSpace, kCargoSystemItems, cargoSystemPrice, cargoSystemName, cargoSystemPictureBase,
-     "Upgrade cargo space:", "You already have this kind of cargo space system in your ship.",
+    {Sh::Guns, gunPrice, gunName, gunPictureBase, gunDescription, gunSpecialityText,
+     "Upgrade guns:", "You already have this kind of guns in your ship.",
+     "You upgrade the guns of your ship to ", " weapons."},
+    {Sh::Missiles, missilePrice, missileName, missilePictureBase, missileDescription,
+     missileSpecialityText, "Upgrade missiles:", "You already have this kind of missiles in your ship.",
+     "You upgrade the missiles of your ship to ", "s."},
+    {Sh::Engines, enginePrice, engineName, enginePictureBase, engineDescription, engineSpecialityText,
+     "Upgrade engines:", "You already have this kind of engines in your ship.",
+     "You upgrade the engines of your ship to ", "s."},
+    {Sh::CargoSpace, cargoSystemPrice, cargoSystemName, cargoSystemPictureBase,
+     cargoSystemDescription, cargoSystemSpecialityText, "Upgrade cargo space:",
+     "You already have this kind of cargo space system in your ship.",
      "You upgrade the cargo space system of your ship to ", "s."},
-    {Sh::Targeting, kTargetingItems, targetingPrice, targetingName, targetingPictureBase, "Upgrade targeting:",
-     "You already have this kind of targeting systems in your ship.",
+    {Sh::Targeting, targetingPrice, targetingName, targetingPictureBase, targetingDescription,
+     targetingSpecialityText, "Upgrade targeting:", "You already have this kind of targeting systems in your ship.",
      "You upgrade the targeting system of your ship to ", "."},
-    {Sh::Ecm, kEcmItems, ecmPrice, ecmName, ecmPictureBase, "Upgrade ECM:",
-     "You already have this kind of ECM in your ship.", "You upgrade the ECM of your ship to ", "s."},
+    {Sh::Ecm, ecmPrice, ecmName, ecmPictureBase, ecmDescription, ecmSpecialityText,
+     "Upgrade ECM:", "You already have this kind of ECM in your ship.",
+     "You upgrade the ECM of your ship to ", "s."},
 }};
 
 const Family* FamilyOf(int category) {
@@ -182,6 +188,16 @@ std::string equipmentItemPicture(int category, int item) {
   const Family* f = FamilyOf(category);
   const std::string base = f ? f->picture(item) : "";
   return base.empty() ? "" : base + ".jpg";
+}
+
+std::string equipmentItemDescription(int category, int item) {
+  const Family* f = FamilyOf(category);
+  return f ? f->description(item) : "";
+}
+
+std::string equipmentItemSpeciality(int category, int item) {
+  const Family* f = FamilyOf(category);
+  return f ? f->speciality(item) : "";
 }
 
 std::string upgradeHeading(int category) {

@@ -32,6 +32,8 @@ int equipmentItemPrice(int shipType, int category, int item);
 // The item's name for a ship type (guns carry their calibre).
 std::string equipmentItemName(int shipType, int category, int item);
 std::string equipmentItemPicture(int category, int item);  // with ".jpg"
+std::string equipmentItemDescription(int category, int item);
+std::string equipmentItemSpeciality(int category, int item);
 // "Upgrade guns:", "Upgrade missiles:", ...
 std::string upgradeHeading(int category);
 // True when `item` is one of the four items offered to the player's ship class.
