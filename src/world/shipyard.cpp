@@ -81,7 +81,7 @@ void RecomputeCargoCapacity() {
 }
 
 void RefuseShip(int shipType) {
-  if (shipStat(shipType, Stat::Class) == 5) return Notify("N/A", kBattleshipNotForSale);
+  if (shipType > 0 && shipStat(shipType, Stat::Class) == 5) return Notify("N/A", kBattleshipNotForSale);
   Notify("N/A", "This ship is not for sale at the shipyards of your faction.");
 }
 
