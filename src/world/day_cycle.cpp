@@ -9,6 +9,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "world/bank.h"
 #include "world/market.h"
 #include "world/missions.h"
 #include "world/money.h"
@@ -35,40 +36,6 @@ void AgeAndDate() {
   if (now == before) return;
   if (now == 70 || now == 80) Notify("Old age...", kOldAgeText, portraitPicture());
   if (now == 150) Notify("Old age...", kVeryOldText, portraitPicture());
-}
-
-void Loan() {
-  auto& p = Game.Player;
-  if (p[Pl::Debt] <= 0) return;
-  p[Pl::LoanDaysLeft] -= 1;
-  p[Pl::LoanPaybackDays] -= 1;
-  if (p[Pl::LoanDaysLeft] == 30)
-    Notify("Loan", "You have less than 30 days left to repay your loan or the loan will automatically renewed with a "
-                   "doubled interest rate!");
-  if (p[Pl::LoanDaysLeft] <= 0) {
-    p[Pl::Debt] = Saturate(static_cast<int64_t>(p[Pl::Debt]) * 2);
-    p[Pl::LoanDaysLeft] = 500;
-    Notify("Loan", "You have not paid back your debt in time. The loan is automatically renewed with a doubled "
-                   "interest rate!");
-  }
-}
-
-// Loss percentage of the war bonds by their risk class.
-int BondLossPercent(int risk) {
-  if (risk <= 0) return 1;
-  if (risk >= 4) return 5;
-  return risk + 1;
-}
-
-void Investments() {
-  auto& p = Game.Player;
-  p[Pl::WarBondDays] = std::max(0, p[Pl::WarBondDays] - 1);
-  if (p[Pl::WarBonds] <= 0) {
-    p[Pl::WarBondRisk] = 0;
-    return;
-  }
-  const int percent = BondLossPercent(p[Pl::WarBondRisk]);
-  if (Random(100) < 20) p[Pl::WarBonds] -= Saturate(static_cast<int64_t>(p[Pl::WarBonds]) * percent / 100);
 }
 
 void RechargeShields() {
@@ -190,8 +157,7 @@ void DailyUpdate() {
   DailyWarStep();
   updateMarketEvents();
   DailySiegeStep();
-  Loan();
-  Investments();
+  updateBank();  // the loan, then the war bonds
   RechargeShields();
   updatePrices();
   updateStock();

@@ -1,12 +1,12 @@
 #include "world/new_game.h"
 
 #include "catalogue/equipment.h"
-#include "catalogue/equipment_limits.h"
 #include "catalogue/professions.h"
 #include "catalogue/ships.h"
 #include "state/cp1252.h"
 #include "state/game_state.h"
 #include "world/day_cycle.h"
+#include "world/shipyard.h"
 #include "world/world_table.h"
 
 namespace qm {
@@ -39,7 +39,6 @@ void SetUpShip() {
   auto& s = Game.Ship;
   const int faction = Game.Player[Pl::Faction];
   const int type = professionStartShip(Game.Player[Pl::Profession], faction);
-  const int shipClass = shipStat(type, Stat::Class);
   s[Sh::Alive] = 1;
   s[Sh::ShipType] = type;
   s[4] = 0;
@@ -50,12 +49,7 @@ void SetUpShip() {
   s[Sh::Location] = start.location;
   s[Sh::MissileParam] = 0;
   s[50] = 3;
-  s[Sh::Guns] = upgradeOption(shipClass, Category::Guns, 1);
-  s[Sh::Missiles] = upgradeOption(shipClass, Category::Missiles, 1);
-  s[Sh::Engines] = upgradeOption(shipClass, Category::Engines, 1);
-  s[Sh::CargoSpace] = upgradeOption(shipClass, Category::CargoSystems, 1);
-  s[Sh::Targeting] = upgradeOption(shipClass, Category::Targeting, 1);
-  s[Sh::Ecm] = upgradeOption(shipClass, Category::Ecm, 1);
+  fitFirstOfferedEquipment();
   s[Sh::ShieldEnergy] = shipStat(type, Stat::MaxShields);
   s[Sh::CargoCapacity] = cargoCapacity(type, s[Sh::CargoSpace]);
 }

@@ -1,0 +1,29 @@
+#pragma once
+// The facts the shipyard, equipment and ship status screens show, as labelled
+// lines ready to print (an empty label marks a line that stands alone).
+#include <string>
+#include <vector>
+
+namespace qm {
+
+struct SheetLine {
+  std::string label;
+  std::string value;
+};
+using Sheet = std::vector<SheetLine>;
+
+// The shipyard's "Selected ship:" panel for a ship type.
+Sheet shipOfferSheet(int shipType);
+// Thumbnail of a shipyard place and the selected ship's small picture, in the player's colours.
+std::string shipyardThumbnail(int shipType);
+std::string shipyardPicture(int shipType);
+// The text shown when the speciality is clicked: "If active " + its explanation.
+std::string specialityHelp(int shipType);
+
+// The equipment screen's sheet of an item for the player's ship.
+Sheet equipmentItemSheet(int category, int item);
+
+// The ship status screen of the player's ship.
+Sheet shipStatusSheet();
+
+}  // namespace qm
