@@ -262,9 +262,6 @@ void updateStock() {
     }
 }
 
-// Market news arrive with the news of the wars.
-void updateMarketEvents() {}
-
 int cargoHeld() {
   int64_t held = 0;
   for (int c = 1; c <= kLastCommodity; ++c) held += Game.Cargo[c];
