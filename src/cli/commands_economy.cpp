@@ -43,7 +43,8 @@ bool LandHere(CommandContext& c) {
   if (c.w.size() != 1) return c.Fail("usage: land");
   if (Game.Ship[Sh::Alive] <= 0) return c.Fail("no game is running");
   Run.SelectedLocation = Game.Ship[Sh::Location];
-  c.out << "land: " << landOutcomeName(Land()) << '\n';
+  const LandOutcome outcome = Land();  // its dialogs come first
+  c.out << "land: " << landOutcomeName(outcome) << '\n';
   return true;
 }
 
