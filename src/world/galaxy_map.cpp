@@ -100,7 +100,8 @@ std::vector<MapLane> wormholeLanes() {
       if (days == 0) days = std::max(1, loc[Loc::JumpDays]);
     }
   }
-  std::sort(lanes.begin(), lanes.end(), [](const MapLane& x, const MapLane& y) { return x.a != y.a ? x.a < y.a : x.b < y.b; });
+  std::sort(lanes.begin(), lanes.end(),
+            [](const MapLane& x, const MapLane& y) { return x.a != y.a ? x.a < y.a : x.b < y.b; });
   return lanes;
 }
 

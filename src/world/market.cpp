@@ -50,13 +50,20 @@ struct SupplyTable {
 };
 
 void CountSupply(SupplyTable& t) {
+  // Points by kind: the planet classes 1..6, and one column for every other kind.
+  int32_t points[8][19] = {};
+  for (int k = 0; k <= 7; ++k)
+    for (int c = 1; c <= kCommodities; ++c) points[k][c] = supplyPoints(c, k == 7 ? Kind::Uncolonised : k);
   for (int s = 1; s <= kSystems; ++s)
     for (int l = 1; l <= kLocations; ++l) {
       const auto& loc = Game.LocationData[s][l];
+      const bool exists = loc[Loc::Exists] > 0, owned = loc[Loc::Owner] > 0;
+      if (!exists && !owned) continue;
+      const int kind = loc[Loc::Kind];
+      const int32_t(&row)[19] = points[kind >= 1 && kind <= 6 ? kind : 7];
       for (int c = 1; c <= kCommodities; ++c) {
-        const int points = supplyPoints(c, loc[Loc::Kind]);
-        if (loc[Loc::Exists] > 0) t.existing[s][c] += points;
-        if (loc[Loc::Owner] > 0) t.owned[s][c] += points;
+        if (exists) t.existing[s][c] += row[c];
+        if (owned) t.owned[s][c] += row[c];
       }
     }
 }
@@ -117,7 +124,8 @@ int32_t TargetLevel(const SupplyTable& supply, const Neighbours& near, int s, in
   if (Illegal(c) && Game.SystemData[s][Sys::Owner] == 4) sum += 100;
   int64_t price = base + base * SupplyModifier(sum) / 100;
   if (UnderAttack(s)) price = base + base / 2;
-  for (int i = 0; i < near.count; ++i) price += price * NeighbourModifier(Supply(supply.owned[near.system[i]], c)) / 100;
+  for (int i = 0; i < near.count; ++i)
+    price += price * NeighbourModifier(Supply(supply.owned[near.system[i]], c)) / 100;
   return Saturate(price);
 }
 

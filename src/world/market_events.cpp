@@ -16,7 +16,12 @@ namespace {
 constexpr int kCommodityDraws = 1000;
 
 // The event kind by a draw of 0..99.
-int EventKind(int r) { return r < 31 ? NewsKind::NeedFor : r <= 60 ? NewsKind::SurplusOf : r <= 80 ? NewsKind::PiratesAttack : NewsKind::IncreasedPatrols; }
+int EventKind(int r) {
+  if (r < 31) return NewsKind::NeedFor;
+  if (r <= 60) return NewsKind::SurplusOf;
+  if (r <= 80) return NewsKind::PiratesAttack;
+  return NewsKind::IncreasedPatrols;
+}
 
 std::string Headline(int kind, int system, int commodity) {
   std::string text = Game.SystemText[system][1] + " : ";
