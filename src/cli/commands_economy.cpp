@@ -1,7 +1,13 @@
-// Console commands for the markets: trading at the ship's location.
+// Console commands for the markets and the ways between them: trading at the
+// ship's location, landing, jumping through wormholes and the galaxy map's prices.
+#include <ostream>
+
 #include "cli/commands.h"
 #include "state/game_state.h"
+#include "world/galaxy_map.h"
+#include "world/landing.h"
 #include "world/market.h"
+#include "world/wormhole.h"
 
 namespace qm {
 namespace {
@@ -26,6 +32,35 @@ bool SellAll(CommandContext& c) {
   return true;
 }
 
+bool Jump(CommandContext& c) {
+  if (c.w.size() != 1) return c.Fail("usage: jump");
+  if (Game.Ship[Sh::Alive] <= 0) return c.Fail("no game is running");
+  WormholeJump();
+  return true;
+}
+
+bool LandHere(CommandContext& c) {
+  if (c.w.size() != 1) return c.Fail("usage: land");
+  if (Game.Ship[Sh::Alive] <= 0) return c.Fail("no game is running");
+  Run.SelectedLocation = Game.Ship[Sh::Location];
+  const LandOutcome outcome = Land();  // its dialogs come first
+  c.out << "land: " << landOutcomeName(outcome) << '\n';
+  return true;
+}
+
+// The galaxy map's prices panel: one line per commodity, then the hold line.
+bool Prices(CommandContext& c) {
+  long long system = Game.Ship[Sh::System];
+  if (c.w.size() > 2 || (c.w.size() == 2 && !ParseIntIn(c.w[1], 1, kSystems, system)))
+    return c.Fail("usage: prices [SYSTEM] (system 1..24)");
+  const PricePanel panel = BuildPricePanel(static_cast<int>(system));
+  c.out << "prices of " << panel.systemName << (panel.known ? "" : " (not known today)") << '\n';
+  for (const PriceRow& row : panel.rows)
+    c.out << (row.selected ? "> " : "  ") << row.commodity << ' ' << row.name << ": " << row.price << '\n';
+  c.out << "hold " << panel.holdLine << '\n';
+  return true;
+}
+
 }  // namespace
 
 void AddEconomyCommands(CommandTable& t) {
@@ -33,6 +68,9 @@ void AddEconomyCommands(CommandTable& t) {
   t.push_back({"sell", Trade});
   t.push_back({"buyall", Trade});
   t.push_back({"sellall", SellAll});
+  t.push_back({"jump", Jump});
+  t.push_back({"land", LandHere});
+  t.push_back({"prices", Prices});
 }
 
 }  // namespace qm

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "world/travel.h"
+#include "world/wormhole.h"
 
 namespace qm {
 
@@ -86,6 +87,7 @@ int ConsoleFrontend::Choose(const std::string& topic, const std::string& text, c
 
 void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Travel) RunTravelToArrival();
+  if (screen == Screen::Jump) RunJumpToArrival();
 }
 
 Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {

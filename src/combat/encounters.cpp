@@ -8,6 +8,7 @@ namespace qm {
 void RollHostileEncounter() {}
 void GenerateSystemShip(int) {}
 void PoliceFight() {}
+void SneakInPoliceFight() {}
 
 // The object is consumed when the ship reaches it.
 void OpenSpaceObject(int place) {

@@ -10,5 +10,8 @@ void OpenSpaceObject(int place);
 void GenerateSystemShip(int row);
 // The police fight after contraband was found on arrival.
 void PoliceFight();
+// The police fight after a failed attempt to sneak onto a planet (a police ship
+// of a larger class than the player's).
+void SneakInPoliceFight();
 
 }  // namespace qm

@@ -11,6 +11,7 @@ namespace qm {
 // Screens a rule may ask to show modally.
 enum class Screen {
   Travel,         // counts the days of a flight, one TravelTick per timer tick
+  Jump,           // the same travel screen for a wormhole jump, one WormholeTick per 200 ms tick
   ShipCombat,     // a battle set up by the combat rules
   Boarding,       // boarding combat
   FleetBattle,    // fleet wave battle

@@ -27,6 +27,7 @@ void ResetGameState() {
   Run.TravelDaysLeft = 0;
   Run.TravelMayClose = 0;
   Run.TravelScreenVisible = false;
+  Run.JumpTarget = 0;
   Run.PlayerSpecialActive = false;
   Run.KnownSystemPrices.fill(0);
   Run.KnownLocationPrices.fill(0);

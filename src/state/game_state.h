@@ -120,6 +120,7 @@ struct RunState {
   int TravelDaysLeft = 0;
   int TravelMayClose = 0;
   bool TravelScreenVisible = false;
+  int JumpTarget = 0;          // the system a wormhole jump under way leads to, 0 = none
   bool FlightAborted = false;  // a death with a new chance ended the running flight
   bool QuitToMenu = false;     // the player left the game: everything still running ends
   bool Presimulating = false;  // the new-game pre-simulation runs: no dialogs

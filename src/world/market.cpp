@@ -50,13 +50,20 @@ struct SupplyTable {
 };
 
 void CountSupply(SupplyTable& t) {
+  // Points by kind: the planet classes 1..6, and one column for every other kind.
+  int32_t points[8][19] = {};
+  for (int k = 0; k <= 7; ++k)
+    for (int c = 1; c <= kCommodities; ++c) points[k][c] = supplyPoints(c, k == 7 ? Kind::Uncolonised : k);
   for (int s = 1; s <= kSystems; ++s)
     for (int l = 1; l <= kLocations; ++l) {
       const auto& loc = Game.LocationData[s][l];
+      const bool exists = loc[Loc::Exists] > 0, owned = loc[Loc::Owner] > 0;
+      if (!exists && !owned) continue;
+      const int kind = loc[Loc::Kind];
+      const int32_t(&row)[19] = points[kind >= 1 && kind <= 6 ? kind : 7];
       for (int c = 1; c <= kCommodities; ++c) {
-        const int points = supplyPoints(c, loc[Loc::Kind]);
-        if (loc[Loc::Exists] > 0) t.existing[s][c] += points;
-        if (loc[Loc::Owner] > 0) t.owned[s][c] += points;
+        if (exists) t.existing[s][c] += row[c];
+        if (owned) t.owned[s][c] += row[c];
       }
     }
 }
@@ -66,20 +73,59 @@ int64_t Supply(const int32_t (&row)[19], int c) { return c >= 1 && c <= kCommodi
 
 bool AtWar(int a, int b) { return Game.FactionData[a][Fac::RelationBase + b] != 0; }
 
-int32_t TargetLevel(const SupplyTable& supply, int s, int c) {
+// The goods with a base price, in ascending order, with their stock steps and
+// stock cap bases; gathered once per daily step.
+struct Goods {
+  int count = 0;
+  int id[kLastCommodity];
+  int step[kLastCommodity];
+  int capBase[kLastCommodity];
+};
+
+int StockStep(int base) { return base < 200 ? 5 : (base > 200 && base < 500) ? 3 : 1; }
+int StockCapBase(int base) { return base < 200 ? 100 : base <= 500 ? 50 : 30; }
+
+Goods TradedGoods() {
+  Goods g;
+  for (int c = 1; c <= kLastCommodity; ++c) {
+    const int base = Game.BasePrice[c];
+    if (base <= 0) continue;
+    g.id[g.count] = c;
+    g.step[g.count] = StockStep(base);
+    g.capBase[g.count] = StockCapBase(base);
+    ++g.count;
+  }
+  return g;
+}
+
+// The systems whose supply lowers a system's prices: wormhole targets whose
+// owner is at peace with it, neither side under attack; in location order.
+struct Neighbours {
+  int count = 0;
+  int system[kLocations];
+};
+
+Neighbours FindNeighbours(int s) {
+  Neighbours n;
+  if (UnderAttack(s)) return n;
+  for (int l = 1; l <= kLocations; ++l) {
+    const auto& loc = Game.LocationData[s][l];
+    const int t = loc[Loc::Target];
+    if (loc[Loc::Exists] <= 0 || loc[Loc::Kind] != Kind::Wormhole || t <= 0 || t > kSystems) continue;
+    if (AtWar(Game.SystemData[s][Sys::Owner], Game.SystemData[t][Sys::Owner]) || UnderAttack(t)) continue;
+    n.system[n.count++] = t;
+  }
+  return n;
+}
+
+int32_t TargetLevel(const SupplyTable& supply, const Neighbours& near, int s, int c) {
   const int64_t base = Game.BasePrice[c];
   int64_t sum = Supply(supply.existing[s], c);
   if (Illegal(c) && Game.SystemData[s][Sys::Owner] == 4) sum += 100;
   int64_t price = base + base * SupplyModifier(sum) / 100;
   if (UnderAttack(s)) price = base + base / 2;
-  for (int l = 1; l <= kLocations; ++l) {
-    const auto& loc = Game.LocationData[s][l];
-    const int t = loc[Loc::Target];
-    if (loc[Loc::Exists] <= 0 || loc[Loc::Kind] != Kind::Wormhole || t <= 0 || t > kSystems) continue;
-    if (AtWar(Game.SystemData[s][Sys::Owner], Game.SystemData[t][Sys::Owner]) || UnderAttack(s) || UnderAttack(t))
-      continue;
-    price += price * NeighbourModifier(Supply(supply.owned[t], c)) / 100;
-  }
+  for (int i = 0; i < near.count; ++i)
+    price += price * NeighbourModifier(Supply(supply.owned[near.system[i]], c)) / 100;
   return Saturate(price);
 }
 
@@ -107,14 +153,11 @@ void ForEachMarket(Fn&& f) {
   }
 }
 
-int StockStep(int base) { return base < 200 ? 5 : (base > 200 && base < 500) ? 3 : 1; }
-
-int StockCap(int base) {
-  const int e = base < 200 ? 100 : base <= 500 ? 50 : 30;
-  int cap = e + Random(e / 3);
-  const auto& nca = Game.NonCombatAbilities;
-  if (nca[5] == 1 && nca[6] != 1) cap += cap / 4;
-  if (nca[6] == 1) cap += cap / 2;
+// The stock cap of a good: its base plus up to a third, more with Connections.
+int StockCap(int capBase, bool connections, bool advanced) {
+  int cap = capBase + Random(capBase / 3);
+  if (connections && !advanced) cap += cap / 4;
+  if (advanced) cap += cap / 2;
   return cap;
 }
 
@@ -201,69 +244,78 @@ int supplyPoints(int c, int kind) {
 void updatePrices() {
   SupplyTable supply;
   CountSupply(supply);
+  const Goods goods = TradedGoods();
   for (int s = 1; s <= kSystems; ++s) {
     if (!Exists(s)) continue;
-    for (int c = 1; c <= kLastCommodity; ++c)
-      if (Game.BasePrice[c] > 0) Game.SystemPrices[s][c] = TargetLevel(supply, s, c);
+    const Neighbours near = FindNeighbours(s);
+    IntRow& level = Game.SystemPrices[s];
+    for (int i = 0; i < goods.count; ++i) level[goods.id[i]] = TargetLevel(supply, near, s, goods.id[i]);
   }
   for (int s = 1; s <= kSystems; ++s) {
     if (!Exists(s)) continue;
-    for (int c = 1; c <= kLastCommodity; ++c) {
-      if (Game.BasePrice[c] <= 0) continue;
-      const int32_t target = Game.SystemPrices[s][c];
-      Walk(target, Game.SystemPrices[s][c], Game.SystemPriceTrend[s][c]);
+    IntRow& level = Game.SystemPrices[s];
+    IntRow& trend = Game.SystemPriceTrend[s];
+    for (int i = 0; i < goods.count; ++i) {
+      const int c = goods.id[i];
+      Walk(level[c], level[c], trend[c]);
     }
   }
-  ForEachMarket([](int s, int l, const IntRow& loc) {
-    for (int c = 1; c <= kLastCommodity; ++c) {
-      if (Game.BasePrice[c] <= 0) continue;
-      int32_t& price = Game.LocationPrices[s][l][c];
-      Walk(Game.SystemPrices[s][c], price, Game.LocationPriceTrend[s][l][c]);
-      if (loc[Loc::Kind] == Kind::Hideout && Illegal(c)) price -= price / 5;
+  ForEachMarket([&goods](int s, int l, const IntRow& loc) {
+    const IntRow& level = Game.SystemPrices[s];
+    IntRow& prices = Game.LocationPrices[s][l];
+    IntRow& trend = Game.LocationPriceTrend[s][l];
+    const bool hideout = loc[Loc::Kind] == Kind::Hideout;
+    for (int i = 0; i < goods.count; ++i) {
+      const int c = goods.id[i];
+      int32_t& price = prices[c];
+      Walk(level[c], price, trend[c]);
+      if (hideout && Illegal(c)) price -= price / 5;
     }
   });
   for (int s = 1; s <= kSystems; ++s) {
     if (!Exists(s)) continue;
-    for (int c = 1; c <= kLastCommodity; ++c) {
-      if (Game.BasePrice[c] <= 0) continue;
+    int planet[kLocations];
+    int planets = 0;
+    for (int l = 1; l <= kLocations; ++l) {
+      const auto& loc = Game.LocationData[s][l];
+      if (loc[Loc::Exists] > 0 && loc[Loc::Kind] > 0) planet[planets++] = l;
+    }
+    if (planets == 0) continue;  // no planet: the walked level stays
+    IntRow& level = Game.SystemPrices[s];
+    for (int i = 0; i < goods.count; ++i) {
+      const int c = goods.id[i];
       int64_t sum = 0;
-      int planets = 0;
-      for (int l = 1; l <= kLocations; ++l) {
-        const auto& loc = Game.LocationData[s][l];
-        if (loc[Loc::Exists] <= 0 || loc[Loc::Kind] <= 0) continue;
-        sum += Game.LocationPrices[s][l][c];
-        ++planets;
-      }
-      if (planets > 0) Game.SystemPrices[s][c] = Saturate(sum / planets);
+      for (int p = 0; p < planets; ++p) sum += Game.LocationPrices[s][planet[p]][c];
+      level[c] = Saturate(sum / planets);
     }
   }
 }
 
 void updateStock() {
-  ForEachMarket([](int s, int l, const IntRow&) {
-    for (int c = 1; c <= kLastCommodity; ++c) {
-      const int base = Game.BasePrice[c];
-      if (base <= 0) continue;
-      int32_t& stock = Game.LocationStock[s][l][c];
-      const int step = StockStep(base);
+  const Goods goods = TradedGoods();
+  const bool connections = Game.NonCombatAbilities[5] == 1, advanced = Game.NonCombatAbilities[6] == 1;
+  ForEachMarket([&](int s, int l, const IntRow&) {
+    IntRow& stocks = Game.LocationStock[s][l];
+    for (int i = 0; i < goods.count; ++i) {
+      const int c = goods.id[i];
+      int32_t& stock = stocks[c];
+      const int step = goods.step[i];
       if (Random(100) <= 30) stock = Saturate(static_cast<int64_t>(stock) + step - Random(step));
       if (IsDeliveryDestination(s, l, c)) stock = 0;
-      stock = std::min(stock, StockCap(base));
+      stock = std::min(stock, StockCap(goods.capBase[i], connections, advanced));
     }
   });
   // Illegal goods are on offer only at hideouts, legal goods only at planets.
   for (int s = 1; s <= kSystems; ++s)
     for (int l = 1; l <= kLocations; ++l) {
       const int kind = Game.LocationData[s][l][Loc::Kind];
+      IntRow& stocks = Game.LocationStock[s][l];
       if (kind > 0)
-        for (int c = 13; c <= 18; ++c) Game.LocationStock[s][l][c] = 0;
+        for (int c = 13; c <= 18; ++c) stocks[c] = 0;
       if (kind == Kind::Hideout)
-        for (int c = 1; c <= 12; ++c) Game.LocationStock[s][l][c] = 0;
+        for (int c = 1; c <= 12; ++c) stocks[c] = 0;
     }
 }
-
-// Market news arrive with the news of the wars.
-void updateMarketEvents() {}
 
 int cargoHeld() {
   int64_t held = 0;

@@ -103,6 +103,19 @@ int FlightDays(int target, bool crewPenalty) {
   return Saturate(days);
 }
 
+bool CrewReadyToFly(bool& penalty) {
+  const int needed = shipStat(Game.Ship[Sh::ShipType], Stat::CrewMin);
+  penalty = false;
+  if (FlyingCrew() >= needed) return true;
+  if (!AskYesNo("Not enough crew!",
+                "You need a crew of at least " + std::to_string(needed) +
+                    " crewmen, officers or pirates to fly this ship. Space Marines and droids do not count! Do you "
+                    "still wish to fly? (Travel time would be greatly increased)"))
+    return false;
+  penalty = true;
+  return true;
+}
+
 void StartFlight(int target) {
   if (target == 0 || target > kLocations || target < -kObjectPlaces) return;
   if (target >= 1 && Run.TutorialActive && Run.TutorialStep < 6) {
@@ -111,16 +124,8 @@ void StartFlight(int target) {
            "tutorial.");
     return;
   }
-  const int needed = shipStat(Game.Ship[Sh::ShipType], Stat::CrewMin);
   bool penalty = false;
-  if (FlyingCrew() < needed) {
-    if (!AskYesNo("Not enough crew!",
-                  "You need a crew of at least " + std::to_string(needed) +
-                      " crewmen, officers or pirates to fly this ship. Space Marines and droids do not count! Do you "
-                      "still wish to fly? (Travel time would be greatly increased)"))
-      return;
-    penalty = true;
-  }
+  if (!CrewReadyToFly(penalty)) return;
   Run.TravelPicture = shipPictureName(Game.Ship[Sh::ShipType], Game.Ship[Sh::ShipFaction]) + "_scene.jpg";
   Run.SelectedLocation = target;
   Run.TravelDaysLeft = FlightDays(target, penalty);

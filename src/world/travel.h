@@ -12,6 +12,9 @@ bool TravelTick();
 int FlightDays(int target, bool crewPenalty);
 // Headless frontends: runs the days of the flight under way until it ends.
 void RunTravelToArrival();
+// The crew check before a flight or a jump: a crew too small to fly the ship is
+// asked about. True to go ahead; `penalty` tells that the crew is short.
+bool CrewReadyToFly(bool& penalty);
 // True when a battle or event during the flight ended it (a death, quitting).
 bool FlightInterrupted();
 

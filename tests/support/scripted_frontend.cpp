@@ -1,6 +1,7 @@
 #include "support/scripted_frontend.h"
 
 #include "world/travel.h"
+#include "world/wormhole.h"
 
 namespace qm::test {
 
@@ -28,6 +29,7 @@ int ScriptedFrontend::Choose(const std::string& topic, const std::string& text, 
 void ScriptedFrontend::ShowScreen(Screen screen) {
   screens.push_back(screen);
   if (screen == Screen::Travel) RunTravelToArrival();
+  if (screen == Screen::Jump) RunJumpToArrival();
 }
 
 void ScriptedFrontend::HideScreen(Screen) {}
