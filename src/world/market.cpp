@@ -162,7 +162,7 @@ void SellAmount(int c, int64_t requested) {
              "receive this information once per game.");
     }
   }
-  CheckDeliveryMission(c);
+  CheckDeliveryMission(c, static_cast<int>(amount));
   UI().RefreshMainScreen(Game.Ship[Sh::System]);
 }
 
