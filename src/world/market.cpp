@@ -240,14 +240,15 @@ void updatePrices() {
 }
 
 void updateStock() {
-  ForEachMarket([](int s, int l, const IntRow&) {
+  const DeliveryDestinations deliveries;
+  ForEachMarket([&deliveries](int s, int l, const IntRow&) {
     for (int c = 1; c <= kLastCommodity; ++c) {
       const int base = Game.BasePrice[c];
       if (base <= 0) continue;
       int32_t& stock = Game.LocationStock[s][l][c];
       const int step = StockStep(base);
       if (Random(100) <= 30) stock = Saturate(static_cast<int64_t>(stock) + step - Random(step));
-      if (IsDeliveryDestination(s, l, c)) stock = 0;
+      if (deliveries.Contains(s, l, c)) stock = 0;
       stock = std::min(stock, StockCap(base));
     }
   });

@@ -24,12 +24,18 @@ bool Running(int type) {
   return Game.ActiveMission[Mis::Active] > 0 && Game.ActiveMission[Mis::Type] == type;
 }
 
-// A delivery offer or mission that takes commodity c at (system, location);
-// a supply run (6) keeps the whole destination system short of the goods.
-bool DeliversTo(const IntRow& m, int system, int location, int c) {
-  if (m[Mis::Active] <= 0 || !IsDelivery(m[Mis::Type]) || m[Mis::Object] != c || m[Mis::System] != system)
-    return false;
-  return m[Mis::Type] == 6 || m[Mis::Location] == location;
+// Marks where a delivery offer or mission takes its goods; a supply run (6)
+// keeps the whole destination system short of them.
+void MarkDelivery(const IntRow& m, uint16_t (&goods)[26][17]) {
+  const int s = m[Mis::System];
+  const int c = m[Mis::Object];
+  if (m[Mis::Active] <= 0 || !IsDelivery(m[Mis::Type]) || s < 1 || s > kSystems || c < 1 || c > 12) return;
+  const auto bit = static_cast<uint16_t>(1u << c);
+  if (m[Mis::Type] == 6) {
+    for (int l = 1; l <= kLocations; ++l) goods[s][l] |= bit;
+  } else if (m[Mis::Location] >= 1 && m[Mis::Location] <= kLocations) {
+    goods[s][m[Mis::Location]] |= bit;
+  }
 }
 
 }  // namespace
@@ -117,13 +123,19 @@ void CheckDeliveryMission(int c, int units) {
   if (m[Mis::Party] <= 0) CompleteMission(DeliveryExperience(m[Mis::Type]));
 }
 
-bool IsDeliveryDestination(int system, int location, int c) {
-  if (c < 1 || c > 12) return false;  // deliveries ask for legal goods only
-  if (DeliversTo(Game.ActiveMission, system, location, c)) return true;
+DeliveryDestinations::DeliveryDestinations() {
+  MarkDelivery(Game.ActiveMission, goods_);
   for (int board = 1; board <= kSystems; ++board)
-    for (int o = 1; o <= kMissionOffers; ++o)
-      if (DeliversTo(Game.Missions[board][o], system, location, c)) return true;
-  return false;
+    for (int o = 1; o <= kMissionOffers; ++o) MarkDelivery(Game.Missions[board][o], goods_);
+}
+
+bool DeliveryDestinations::Contains(int system, int location, int c) const {
+  if (system < 1 || system > kSystems || location < 1 || location > kLocations || c < 1 || c > 12) return false;
+  return (goods_[system][location] >> c) & 1u;
+}
+
+bool IsDeliveryDestination(int system, int location, int c) {
+  return DeliveryDestinations().Contains(system, location, c);
 }
 
 bool CompleteBountyOnSensors() {

@@ -1,5 +1,6 @@
 #pragma once
 // Mission boards, the accepted mission, its progress and its completion.
+#include <cstdint>
 #include <string>
 
 #include "state/tables.h"
@@ -45,6 +46,16 @@ void FailMission();
 void CheckDeliveryMission(int c, int units);
 // True when the location is where an offered or accepted delivery takes commodity c.
 bool IsDeliveryDestination(int system, int location, int c);
+// The same question for a loop over many markets: the boards and the running
+// mission are read once, when the object is made.
+class DeliveryDestinations {
+ public:
+  DeliveryDestinations();
+  bool Contains(int system, int location, int c) const;
+
+ private:
+  uint16_t goods_[26][17] = {};  // bit c set: commodity c (1..12) is wanted there
+};
 
 // The ship sensors destroyed the marked target of a running Bounty: completes
 // it and shows the amount credited. True when a Bounty was completed.

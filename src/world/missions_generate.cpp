@@ -75,12 +75,18 @@ int Homeworld(int f) {
   return f >= 1 && f <= kFactions ? kHome[f] : 0;
 }
 
-// A border system redrawn until it meets `ok`; 0 when no draw does.
+// A border system redrawn until it meets `ok`; 0 when no draw does. Each draw
+// is one PickBorderSystem; the list it draws from is made once, and a list
+// without a single fitting entry fails at once.
 template <typename Ok>
 int BorderSystemWhere(int from, int to, Ok&& ok) {
+  int list[kMaxBorderCandidates];
+  const int count = BorderSystems(from, to, list);
+  bool possible = false;
+  for (int i = 0; i < count && !possible; ++i) possible = ok(list[i]);
+  if (!possible) return 0;
   for (int draw = 0; draw < kSearchDraws; ++draw) {
-    const int t = PickBorderSystem(from, to);
-    if (t == 0) return 0;  // no border at all: further draws cannot help
+    const int t = list[Random(count)];
     if (ok(t)) return t;
   }
   return 0;
@@ -96,6 +102,52 @@ int HostileFactionFor(int mode, int board) {
   return -1;
 }
 
+struct Band {
+  int last;  // the roll's last value for this type
+  int type;
+};
+
+int FromBands(int r, std::initializer_list<Band> bands) {
+  for (const Band& b : bands)
+    if (r <= b.last) return b.type;
+  return 0;
+}
+
+// Whether a ship of affiliation `code` may fly for `faction` (0 = pirates).
+bool Fields(int code, int faction) {
+  switch (code) {
+    case 0: case 1: return true;
+    case 2: return faction >= 2 && faction <= 4;
+    case 3: return faction == 0 || faction == 2 || faction == 3;
+    case 4: return faction != 0;
+    case 5: return faction == 0 || faction == 3 || faction == 4;
+    case 6: return faction == 0 || faction == 2 || faction == 4;
+    case -1: case -2: case -3: case -4: return faction == -code;
+    default: return false;
+  }
+}
+
+// The class of a mission's enemy ship for the roll d (0..99): near the
+// player's own class, smaller in the player's capital systems.
+int MissionShipClass(int mode, int system, int c, int faction, int d) {
+  int cls = c;
+  if (Owner(system) == PlayerFaction()) {
+    if (mode == 1) {
+      cls = FromBands(d, {{70, c - 1}, {89, c}, {99, c + 1}});
+      if (cls > 2 && faction != PlayerFaction()) cls = 2;
+    } else if (mode == 2) {
+      cls = FromBands(d, {{30, c - 1}, {79, c}, {99, c + 1}});
+    } else {
+      cls = FromBands(d, {{10, c - 1}, {60, c}, {99, c + 1}});
+    }
+  } else if (mode == 2) {
+    cls = FromBands(d, {{20, c - 1}, {70, c}, {99, c + 1}});
+  } else {
+    cls = FromBands(d, {{10, c - 1}, {60, c}, {99, c + 1}});
+  }
+  return std::clamp(cls, 1, 5);
+}
+
 struct ShipSearch {
   int mode;
   int system;
@@ -104,14 +156,31 @@ struct ShipSearch {
   bool noAbductionBan;   // the ship must be one that can be abducted
 };
 
-// A mission target ship at least of the player's class; 0 when no draw finds one.
+bool Acceptable(const ShipSearch& s, int t, int c) {
+  if (t == 0 || shipStat(t, Stat::Role) != 1 || ShipClass(t) < c) return false;
+  return !s.noAbductionBan || shipStat(t, Stat::IsFormation) == 0;
+}
+
+// Whether any draw of the search can succeed: some ship of a class the roll can
+// give, fielded by the faction, is acceptable.
+bool SearchCanSucceed(const ShipSearch& s, int c) {
+  bool reachable[6] = {};
+  for (int d = 0; d < 100; ++d) reachable[MissionShipClass(s.mode, s.system, c, s.faction, d)] = true;
+  for (int t = 1; t <= kShipTypes; ++t)
+    if (reachable[std::clamp(ShipClass(t), 0, 5)] && Fields(shipStat(t, Stat::FieldedBy), s.faction) &&
+        Acceptable(s, t, c))
+      return true;
+  return false;
+}
+
+// A mission target ship at least of the player's class; 0 when no draw finds
+// one. A search that cannot succeed gives up without drawing.
 int SearchTargetShip(const ShipSearch& s, int c) {
+  if (!SearchCanSucceed(s, c)) return 0;
   for (int draw = 0; draw < kSearchDraws; ++draw) {
     int t = PickMissionShipType(s.mode, s.system, c, s.faction);
     if (s.smallMayFail && ShipClass(t) <= c && Random(100) <= 40) t = 0;
-    if (t == 0 || shipStat(t, Stat::Role) != 1 || ShipClass(t) < c) continue;
-    if (s.noAbductionBan && shipStat(t, Stat::IsFormation) != 0) continue;
-    return t;
+    if (Acceptable(s, t, c)) return t;
   }
   return 0;
 }
@@ -364,17 +433,6 @@ bool BuildRaiding(IntRow& m, int board) {
 
 // ---- type choice ----
 
-struct Band {
-  int last;  // the roll's last value for this type
-  int type;
-};
-
-int FromBands(int r, std::initializer_list<Band> bands) {
-  for (const Band& b : bands)
-    if (r <= b.last) return b.type;
-  return 0;
-}
-
 bool BoardHasType(int board, int type, int skipSlot) {
   for (int o = 1; o <= kMissionOffers; ++o)
     if (o != skipSlot && Game.Missions[board][o][Mis::Active] > 0 && Game.Missions[board][o][Mis::Type] == type)
@@ -446,40 +504,9 @@ int PickHostileFaction(int mode, int owner) {
   return enemy != 0 ? enemy : owner;
 }
 
-namespace {
-// Whether a ship of affiliation `code` may fly for `faction` (0 = pirates).
-bool Fields(int code, int faction) {
-  switch (code) {
-    case 0: case 1: return true;
-    case 2: return faction >= 2 && faction <= 4;
-    case 3: return faction == 0 || faction == 2 || faction == 3;
-    case 4: return faction != 0;
-    case 5: return faction == 0 || faction == 3 || faction == 4;
-    case 6: return faction == 0 || faction == 2 || faction == 4;
-    case -1: case -2: case -3: case -4: return faction == -code;
-    default: return false;
-  }
-}
-}  // namespace
 
 int PickMissionShipType(int mode, int system, int c, int faction) {
-  const int d = Random(100);
-  int cls = c;
-  if (Owner(system) == PlayerFaction()) {
-    if (mode == 1) {
-      cls = FromBands(d, {{70, c - 1}, {89, c}, {99, c + 1}});
-      if (cls > 2 && faction != PlayerFaction()) cls = 2;
-    } else if (mode == 2) {
-      cls = FromBands(d, {{30, c - 1}, {79, c}, {99, c + 1}});
-    } else {
-      cls = FromBands(d, {{10, c - 1}, {60, c}, {99, c + 1}});
-    }
-  } else if (mode == 2) {
-    cls = FromBands(d, {{20, c - 1}, {70, c}, {99, c + 1}});
-  } else {
-    cls = FromBands(d, {{10, c - 1}, {60, c}, {99, c + 1}});
-  }
-  cls = std::clamp(cls, 1, 5);
+  const int cls = MissionShipClass(mode, system, c, faction, Random(100));
   int candidates[kShipTypes];
   int count = 0;
   for (int t = 1; t <= kShipTypes; ++t)
