@@ -111,6 +111,60 @@ TEST_F(Offers, MilitaryTablesOnCampaignBoards) {
   EXPECT_EQ(battleship.count(23), 0u) << "no bombing run on the player's own planets";
 }
 
+TEST_F(Offers, LandingsAndEvacuationsHappenInTheCampaignSystem) {
+  // Wherever the ship is, marines land in the attacked system and civilians
+  // leave the defended one.
+  Invade(2, 2);   // Carse, defended by the player's Federation
+  Invade(5, 1);   // N. Manchester of the Trading Coalition, attacked by it
+  Fly(kPatton);
+  Game.Ship[Sh::System] = 20;
+  int landings = 0, evacuations = 0;
+  for (int run = 0; run < 40; ++run) {
+    RegenerateMissionBoards();
+    for (int board : {2, 5})
+      for (int o = 1; o <= kMissionOffers; ++o) {
+        const IntRow& m = Game.Missions[board][o];
+        if (m[Mis::Active] == 0) continue;
+        if (m[Mis::Type] == 16) {
+          ++landings;
+          EXPECT_EQ(board, 5);
+          EXPECT_EQ(m[Mis::Nav2System], 5);
+          EXPECT_EQ(Game.SystemData[m[Mis::Nav1System]][Sys::Owner], 1) << "marines gather at home";
+        }
+        if (m[Mis::Type] == 17) {
+          ++evacuations;
+          EXPECT_EQ(board, 2);
+          EXPECT_EQ(m[Mis::Nav1System], 2);
+          EXPECT_EQ(m[Mis::System], 2) << "the first stop is the pick-up";
+        }
+      }
+  }
+  EXPECT_GT(landings, 0);
+  EXPECT_GT(evacuations, 0);
+}
+
+TEST_F(Offers, EnemyFactionsAndShipsFollowTheirTables) {
+  for (int f = 1; f <= kFactions; ++f)
+    for (int g = 1; g <= kFactions; ++g) Game.FactionData[f][Fac::RelationBase + g] = 0;
+  std::set<int> peace, war;
+  for (int i = 0; i < 500; ++i) peace.insert(PickHostileFaction(2, 1));
+  EXPECT_EQ(peace, (std::set<int>{0, 1}));
+  Game.FactionData[1][Fac::RelationBase + 3] = 1;
+  for (int i = 0; i < 500; ++i) war.insert(PickHostileFaction(3, 1));
+  EXPECT_EQ(war, (std::set<int>{0, 1, 3}));
+  // Ships by affiliation: pirates never fly a faction's own design, the
+  // Federation flies its Avenger, nobody flies a Paladin but the Federation.
+  for (int i = 0; i < 500; ++i) {
+    const int pirate = PickMissionShipType(2, 5, 1, 0);
+    ASSERT_GE(pirate, 1);
+    EXPECT_NE(shipStat(pirate, Stat::FieldedBy), -1);
+    EXPECT_NE(PickMissionShipType(2, 5, 2, 4), 7) << "the Paladin is the Federation's";
+  }
+  // In the player's capital an enemy of the player comes no bigger than a corvette.
+  Fly(kMarauder);
+  for (int i = 0; i < 300; ++i) EXPECT_LE(shipStat(PickMissionShipType(1, 1, 5, 2), Stat::Class), 2);
+}
+
 TEST_F(Offers, RewardsStayInTheirRanges) {
   Fly(kShadowcat);
   for (int i = 0; i < 2000; ++i) {
@@ -143,7 +197,7 @@ TEST_F(Offers, RewardsStayInTheirRanges) {
   }
 }
 
-TEST_F(Offers, BiggerTargetsBecomeAmbushesAndAskBeforeAcceptance) {
+TEST_F(Offers, BiggerTargetsBecomeAmbushes) {
   int ambushes = 0;
   for (int run = 0; run < 20; ++run) {
     RegenerateMissionBoards();

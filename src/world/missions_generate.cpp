@@ -187,7 +187,8 @@ int SearchTargetShip(const ShipSearch& s, int c) {
 
 int64_t ShipPrice(int t) { return shipStat(t, Stat::Price); }
 
-// Units to deliver by the commodity's base price; `scale` 1 for transports, 10 for supplies.
+// Units to deliver by the commodity's base price: 500/300/200 for a transport
+// (scale 10), ten times that for supplies and combat transports (scale 100).
 int DeliveryQuantity(int c, int scale) {
   const int base = Game.BasePrice[c];
   return (base <= 100 ? 50 : base <= 300 ? 30 : 20) * scale;
