@@ -105,13 +105,19 @@ TEST_F(Shipyard, ACheaperShipPaysTheDifferenceAndComesFullyFitted) {
   EXPECT_FALSE(fe.sawTopic("New crewmen!"));  // a fighter needs no crew
 }
 
-TEST_F(Shipyard, PurchaseClearsTheMissionBoards) {
-  Game.Missions[5][3][1] = 7;
-  Game.Missions[24][6][2] = 9;
+TEST_F(Shipyard, PurchaseRenewsTheMissionBoards) {
+  // Leftovers of the old boards (in a field no offer uses) must be gone, and
+  // the boards hold fresh offers afterwards.
+  Game.Missions[5][3][99] = 12345;
+  Game.Missions[24][6][99] = 6789;
   Game.Player[Pl::Credits] = 100000;
   ASSERT_TRUE(buyShip(3));
-  EXPECT_EQ(Game.Missions[5][3][1], 0);
-  EXPECT_EQ(Game.Missions[24][6][2], 0);
+  EXPECT_EQ(Game.Missions[5][3][99], 0);
+  EXPECT_EQ(Game.Missions[24][6][99], 0);
+  int offers = 0;
+  for (int s = 1; s <= kSystems; ++s)
+    for (int o = 1; o <= kMissionOffers; ++o) offers += Game.Missions[s][o][1] == 1;
+  EXPECT_GT(offers, 0);
 }
 
 TEST_F(Shipyard, ANewShipGetsItsMinimumCrewOfCrewmen) {

@@ -45,5 +45,6 @@ void AddServiceCommands(CommandTable& t);    // shipyard, equipment, crew, bank,
 void AddCombatCommands(CommandTable& t);     // pilot, duel and the battle moves
 void AddEncounterCommands(CommandTable& t);  // scan, boarding, fleet battles
 void AddCareerCommands(CommandTable& t);     // missions, wars, news, promotion, retirement
+void AddMissionCommands(CommandTable& t);    // mission boards and the running mission
 
 }  // namespace qm

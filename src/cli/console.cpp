@@ -98,6 +98,7 @@ Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), f
   AddCombatCommands(commands_);
   AddEncounterCommands(commands_);
   AddCareerCommands(commands_);
+  AddMissionCommands(commands_);
 }
 
 Console::~Console() { SetFrontend(nullptr); }

@@ -5,8 +5,8 @@
 
 namespace qm {
 
-int PickBorderSystem(int fromFaction, int toFaction) {
-  int candidates[kSystems * kLocations];
+int BorderSystems(int fromFaction, int toFaction, int (&out)[kMaxBorderCandidates]) {
+  static_assert(kMaxBorderCandidates >= kSystems * kLocations);
   int count = 0;
   for (int s = 1; s <= kSystems; ++s) {
     if (Game.SystemData[s][Sys::Exists] <= 0 || Game.SystemData[s][Sys::Owner] != fromFaction) continue;
@@ -16,9 +16,15 @@ int PickBorderSystem(int fromFaction, int toFaction) {
       const int d = loc[Loc::Target];
       if (d < 1 || d > kSystems || Game.SystemData[d][Sys::SystemClass] == 6) continue;
       if (toFaction != 0 && Game.SystemData[d][Sys::Owner] != toFaction) continue;
-      candidates[count++] = d;
+      out[count++] = d;
     }
   }
+  return count;
+}
+
+int PickBorderSystem(int fromFaction, int toFaction) {
+  int candidates[kMaxBorderCandidates];
+  const int count = BorderSystems(fromFaction, toFaction, candidates);
   return count == 0 ? 0 : candidates[Random(count)];
 }
 

@@ -8,6 +8,11 @@ namespace qm {
 // none. Systems reached through several wormholes are proportionally likelier.
 int PickBorderSystem(int fromFaction, int toFaction);
 
+// The list PickBorderSystem draws from: each candidate system once per wormhole
+// leading there, in a fixed order. Returns the number written to `out`.
+constexpr int kMaxBorderCandidates = 24 * 15;
+int BorderSystems(int fromFaction, int toFaction, int (&out)[kMaxBorderCandidates]);
+
 // A faction 1..4 other than `faction` that `faction` is at war with, drawn at
 // random; 0 when it is at war with nobody or no draw of 1001 finds one.
 int RandomWarEnemy(int faction);

@@ -205,7 +205,7 @@ void SellAmount(int c, int64_t requested) {
              "receive this information once per game.");
     }
   }
-  CheckDeliveryMission(c);
+  CheckDeliveryMission(c, static_cast<int>(amount));
   UI().RefreshMainScreen(Game.Ship[Sh::System]);
 }
 
@@ -293,6 +293,7 @@ void updatePrices() {
 
 void updateStock() {
   const Goods goods = TradedGoods();
+  const DeliveryDestinations deliveries;
   const bool connections = Game.NonCombatAbilities[5] == 1, advanced = Game.NonCombatAbilities[6] == 1;
   ForEachMarket([&](int s, int l, const IntRow&) {
     IntRow& stocks = Game.LocationStock[s][l];
@@ -301,7 +302,7 @@ void updateStock() {
       int32_t& stock = stocks[c];
       const int step = goods.step[i];
       if (Random(100) <= 30) stock = Saturate(static_cast<int64_t>(stock) + step - Random(step));
-      if (IsDeliveryDestination(s, l, c)) stock = 0;
+      if (deliveries.Contains(s, l, c)) stock = 0;
       stock = std::min(stock, StockCap(goods.capBase[i], connections, advanced));
     }
   });

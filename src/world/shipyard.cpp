@@ -163,12 +163,6 @@ void fitFirstOfferedEquipment() {
     Game.Ship[FamilyOf(category)->slot] = upgradeOption(shipClass, category, 1);
 }
 
-void RegenerateMissionBoards() {
-  for (int s = 1; s <= kSystems; ++s)
-    for (int offer = 1; offer <= kMissionOffers; ++offer) Game.Missions[s][offer] = IntRow{};
-  for (int round = 0; round < kMissionOffers; ++round) GenerateMissionOffers();
-}
-
 int installedItem(int category) {
   const Family* f = FamilyOf(category);
   return f ? Game.Ship[f->slot] : -1;

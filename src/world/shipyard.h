@@ -22,8 +22,6 @@ bool buyShip(int shipType);
 
 // Installs the first item offered for the ship's class in every category.
 void fitFirstOfferedEquipment();
-// Clears every mission board and fills them anew for the ship the player flies now.
-void RegenerateMissionBoards();
 
 // The installed item of a category (1 guns .. 6 ECM); -1 for an unknown category.
 int installedItem(int category);

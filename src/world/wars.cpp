@@ -5,5 +5,6 @@ namespace qm {
 // The galaxy stays at peace until wars break out.
 void DailyWarStep() {}
 void DailySiegeStep() {}
+void AddCampaignInfluence() {}
 
 }  // namespace qm
