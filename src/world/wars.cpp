@@ -422,7 +422,13 @@ void StrikeStarbase() {
     SetFleetWaveStrength(4, 3);
     SetFleetWaveStrength(5, 3);
   }
-  const bool won = RunFleetBattle();
+  ResolveStarbaseStrike(s, RunFleetBattle());
+  // A strike that cost the ship is a death like any other.
+  if (Game.Ship[Sh::Alive] == 0) HandleDeath();
+}
+
+void ResolveStarbaseStrike(int s, bool won) {
+  auto& sys = Game.SystemData[s];
   if (won)
     sys[Camp::DefenderPoints] = 0;
   else
@@ -430,8 +436,6 @@ void StrikeStarbase() {
   sys[Camp::DaysElapsed] = 1000;
   AdvanceSieges(s);
   UI().RefreshMainScreen(s);
-  // A strike that cost the ship is a death like any other.
-  if (Game.Ship[Sh::Alive] == 0) HandleDeath();
 }
 
 }  // namespace qm

@@ -65,6 +65,9 @@ void CampaignLevels(int daysElapsed, int duration, int attackerPoints, int defen
 bool AskForCampaignMission();
 // The campaign screen's "Strike starbase" in the ship's current system.
 void StrikeStarbase();
+// The strike's outcome decides the siege of `system` at once (conquest when won
+// and the attacker holds any points); every other siege advances by a day.
+void ResolveStarbaseStrike(int system, bool won);
 
 // Texts of the war news and the campaign screen (wars_texts.cpp). Names are
 // inserted for {A} (acting faction), {B} (the other faction) and {S} (system).
