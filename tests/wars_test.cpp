@@ -145,6 +145,34 @@ TEST_F(Wars, SiegeEndsInConquestOrFailureAndTiesFail) {
   EXPECT_TRUE(fe.sawTopic("War news!"));
 }
 
+// The civil war is won with the third campaign the player helped to win.
+TEST_F(Wars, ThirdCampaignWonWithThePlayersHelpWinsTheCivilWar) {
+  for (int won = 1; won <= 3; ++won) {
+    Game.SystemData[kManchester][Sys::Owner] = 3;
+    Siege(299, 300, 1000, 0);
+    Game.SystemData[kManchester][Camp::PlayerMissions] = won == 2 ? 0 : 1;  // the second without the player
+    DailySiegeStep();
+    EXPECT_EQ(Game.SystemData[kManchester][Sys::Owner], 1);
+  }
+  EXPECT_EQ(Game.Player[Pl::InvasionOpsCompleted], 2);
+  EXPECT_EQ(Game.Player[Pl::CivilWarWon], 0);
+  Game.SystemData[kManchester][Sys::Owner] = 3;
+  Siege(299, 300, 1000, 0);
+  Game.SystemData[kManchester][Camp::PlayerMissions] = 4;
+  DailySiegeStep();
+  EXPECT_EQ(Game.Player[Pl::InvasionOpsCompleted], 3);
+  EXPECT_EQ(Game.Player[Pl::CivilWarWon], 1);
+  EXPECT_EQ(fe.count("Civil war won!"), 1);
+
+  // A repelled invasion of the player's faction counts when the player helped.
+  Siege(299, 300, 0, 1000);
+  Game.SystemData[kManchester][Sys::Owner] = 1;
+  Game.SystemData[kManchester][Camp::Attacker] = 3;
+  Game.SystemData[kManchester][Camp::PlayerMissions] = 1;
+  DailySiegeStep();
+  EXPECT_EQ(Game.Player[Pl::InvasionsRepelled], 1);
+}
+
 TEST_F(Wars, StarbaseStrikeDecidesOnlyItsOwnSiege) {
   // A won strike conquers without a contest point; another siege advances a day.
   Siege(50, 300, 7, 40);
