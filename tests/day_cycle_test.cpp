@@ -77,6 +77,9 @@ TEST_F(DayCycle, WarBondsLoseValueOnlyWhileHeld) {
   EXPECT_EQ(Game.Player[Pl::WarBondRisk], 0);  // no bonds: no risk
   EXPECT_EQ(Game.Player[Pl::WarBondDays], 0);  // never below 0
 
+  // No siege may rewrite the bonds' risk: the factions sit the war out.
+  for (int f = 1; f <= kFactions; ++f) Game.FactionData[f][Fac::Exists] = 0;
+  for (int s = 1; s <= kSystems; ++s) Game.SystemData[s][Sys::UnderAttack] = 0;
   Game.Player[Pl::WarBonds] = 100000;
   Game.Player[Pl::WarBondRisk] = 4;  // 5 % on a bad day
   int losses = 0;

@@ -1,10 +1,12 @@
 // Taking, flying, fighting, delivering and finishing missions.
 #include <gtest/gtest.h>
 
+#include "catalogue/career.h"
 #include "combat/combat_state.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/scripted_frontend.h"
+#include "support/world_fixtures.h"
 #include "world/market.h"
 #include "world/missions.h"
 #include "world/new_game.h"
@@ -38,6 +40,7 @@ class Missions : public ::testing::Test {
     c.faction = 1;
     c.profession = 2;  // a Starwolf at Earth (Sol 1, location 2)
     StartNewGame(c);
+    test::MakePeace();
     fe.shown.clear();
   }
   // An offer on the current board, slot `slot`.
@@ -223,6 +226,7 @@ TEST_F(Missions, FleetMissionsEndWithTheBattle) {
 }
 
 TEST_F(Missions, DeliveriesEndInTheMarket) {
+  test::ClearMissionBoards();  // no other board may send goods here
   IntRow& offer = Offer(1, 3, 4, 1);  // 30 units of Supplies (1) to Mars
   offer[Mis::Object] = 1;
   offer[Mis::Party] = 30;
@@ -278,6 +282,9 @@ TEST_F(Missions, AnalysisCountsEachColonisedPlanetOnce) {
             "You download the current economical data of this planet to your computer. Only 48 planets left!");
   m[Mis::Object] = 1;
   const int experience = Game.Player[Pl::Experience];
+  // A level whose promotion is out of reach, so the reward stays visible as experience.
+  while (Game.Player[Pl::Level] < 18 && experienceForLevel(Game.Player[Pl::Level]) <= experience + 15000)
+    ++Game.Player[Pl::Level];
   At(5);
   CheckMissionProgress();
   EXPECT_EQ(m[Mis::Active], 0);

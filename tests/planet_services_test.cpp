@@ -5,6 +5,7 @@
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/scripted_frontend.h"
+#include "support/world_fixtures.h"
 #include "world/new_game.h"
 #include "world/planet_services.h"
 
@@ -21,6 +22,7 @@ class PlanetServices : public ::testing::Test {
     c.profession = 2;
     c.name = "Jack";
     StartNewGame(c);
+    test::MakePeace();
     fe.shown.clear();
   }
   int32_t& P(int field) { return Game.Player[field]; }

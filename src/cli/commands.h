@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "state/frontend.h"
+
 namespace qm {
 
 class ConsoleFrontend;
@@ -46,5 +48,8 @@ void AddCombatCommands(CommandTable& t);     // pilot, duel and the battle moves
 void AddEncounterCommands(CommandTable& t);  // scan, boarding, fleet battles
 void AddCareerCommands(CommandTable& t);     // missions, wars, news, promotion, retirement
 void AddMissionCommands(CommandTable& t);    // mission boards and the running mission
+
+// The console's ability and highscore screens (the ability pick queued by `learn`).
+void ShowCareerScreen(Screen screen, std::ostream& out);
 
 }  // namespace qm

@@ -88,6 +88,7 @@ int ConsoleFrontend::Choose(const std::string& topic, const std::string& text, c
 void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Travel) RunTravelToArrival();
   if (screen == Screen::Jump) RunJumpToArrival();
+  if (screen == Screen::Abilities || screen == Screen::Highscore) ShowCareerScreen(screen, out_);
 }
 
 Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {

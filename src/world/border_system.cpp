@@ -14,7 +14,8 @@ int BorderSystems(int fromFaction, int toFaction, int (&out)[kMaxBorderCandidate
       const auto& loc = Game.LocationData[s][l];
       if (loc[Loc::Exists] <= 0 || loc[Loc::Kind] != Kind::Wormhole) continue;
       const int d = loc[Loc::Target];
-      if (d < 1 || d > kSystems || Game.SystemData[d][Sys::SystemClass] == 6) continue;
+      if (d < 1 || d > kSystems || Game.SystemData[d][Sys::Exists] <= 0) continue;
+      if (Game.SystemData[d][Sys::SystemClass] == 6) continue;
       if (toFaction != 0 && Game.SystemData[d][Sys::Owner] != toFaction) continue;
       out[count++] = d;
     }

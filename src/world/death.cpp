@@ -1,13 +1,31 @@
 #include "world/death.h"
 
+#include "catalogue/equipment.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace qm {
 
-// Without lives to spend yet, a destroyed ship ends the game.
 void HandleDeath() {
-  if (Game.Ship[Sh::Alive] != 0) return;
-  Run.GameEnded = true;
+  auto& s = Game.Ship;
+  if (s[Sh::Alive] != 0) return;
+  auto& lives = Game.Player[Pl::Lifepoints];
+  lives -= 1;
+  if (lives < 1) {
+    Run.GameEnded = true;  // no new chance: the caller ends the game
+    return;
+  }
+  Notify("New chance",
+         "What happened? You got killed... Even the best fail sometimes. Do not worry, you get a new chance as long "
+         "as you have enough life points left. You receive one life point for every campaign ribbon / promotion you "
+         "receive. Feel free to use the Save/Load option in the Options-Menu to save/restore a game session as well. "
+         "Lifepoints: " +
+             std::to_string(lives),
+         "ghostshipr.jpg");
+  s[Sh::Alive] = 1;
+  s[Sh::ShieldEnergy] = maxShields(s[Sh::ShipType], s[Sh::Engines], s[Sh::CargoSpace]);
+  if (Run.TravelScreenVisible) Run.FlightAborted = true;  // the travel screen closes and the flight ends
+  UI().RefreshMainScreen(s[Sh::System]);
 }
 
 }  // namespace qm

@@ -28,6 +28,7 @@ int ScriptedFrontend::Choose(const std::string& topic, const std::string& text, 
 
 void ScriptedFrontend::ShowScreen(Screen screen) {
   screens.push_back(screen);
+  if (onShow) onShow(screen);
   if (screen == Screen::Travel) RunTravelToArrival();
   if (screen == Screen::Jump) RunJumpToArrival();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A frontend for tests: records every dialog and answers questions from a script.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ class ScriptedFrontend : public Frontend {
   bool defaultAnswer = true;
   std::vector<Shown> shown;
   std::vector<Screen> screens;
+  // Runs while a screen is shown (a test acts on the open screen here).
+  std::function<void(Screen)> onShow;
 };
 
 }  // namespace qm::test
