@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/encounter_screens.h"
 #include "world/travel.h"
 
 namespace qm {
@@ -86,6 +87,8 @@ int ConsoleFrontend::Choose(const std::string& topic, const std::string& text, c
 
 void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Travel) RunTravelToArrival();
+  if (screen == Screen::Boarding) RunConsoleBoarding(out_);
+  if (screen == Screen::FleetBattle) RunConsoleFleetBattle(out_);
 }
 
 Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {

@@ -170,6 +170,7 @@ void LoseTheShip() {
   Notify("Your ship explodes!", "The enemy fire has broken through your shields and your ship explodes.",
          "explosion.jpg");
   S()[Sh::Alive] = 0;
+  Boarding.outcome = BoardingOutcome::Defeat;
   CloseBoardingScreen();
 }
 
@@ -317,6 +318,7 @@ void EmpStrike() {
 void Retreat() {
   if (!Boarding.open) return;
   if (!AskYesNo("Really retreat?", "Do you really want to retreat to your ship?")) return;
+  Boarding.outcome = BoardingOutcome::Retreated;
   CloseBoardingScreen();
   Notify("You escape!", "You are able to escape from the battle!",
          shipPictureName(S()[Sh::ShipType], S()[Sh::ShipFaction]) + "_scene.jpg");

@@ -13,6 +13,10 @@ namespace AreaState {
 enum : int { Attackable = 1, Locked = 2, Secured = 3 };
 }
 
+namespace BoardingOutcome {
+enum : int { Running = 0, Defeat = 1, Plundered = 2, Captured = 3, Retreated = 4 };
+}
+
 // One boarding, from the offer to the return to the ship.
 struct BoardingState {
   bool open = false;       // the boarding screen is shown
@@ -21,6 +25,7 @@ struct BoardingState {
   int losses[5] = {};      // crew lost by type: crewmen, officers, marines, pirates, droids
   int droidsBefore = 0;    // droids on board before the ship special lent two more
   bool droidsLent = false;
+  int outcome = 0;         // how it ended: a BoardingOutcome
 };
 extern BoardingState Boarding;
 

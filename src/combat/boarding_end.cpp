@@ -155,6 +155,7 @@ void PlunderCargoBay() {
   GainExperienceWithMessage(ExperienceValue(e[Sh::ShipType]));
   CreditLoot(BoardedLootUnits(), 0);
   ShipHospital();
+  Boarding.outcome = BoardingOutcome::Plundered;
   CloseBoardingScreen();
 }
 
@@ -178,6 +179,7 @@ void CaptureShip() {
   ShipHospital();
   if (Game.ActiveMission[1] > 0 && Game.ActiveMission[2] == 18) MissionTargetCaptured();
   PassengersOfContact(contact);
+  Boarding.outcome = BoardingOutcome::Captured;
   CloseBoardingScreen();
 }
 
