@@ -32,14 +32,15 @@ int PlayerMaxShields() {
 }
 
 // A ship of `role` (1 warship, 2 freighter) that `faction` flies, of a class in
-// [lo, hi]; any class when that range has none; 0 when the faction has none.
+// [lo, hi]; any class when that range has none, any role when the faction
+// flies none of that role; 0 when the faction flies nothing.
 int ShipFor(int faction, int role, int lo, int hi) {
-  for (int tries = 0; tries < 2; ++tries) {
+  for (int tries = 0; tries < 3; ++tries) {
     int candidates[kShipTypes];
     int n = 0;
     for (int t = 1; t <= kShipTypes; ++t) {
       const int c = shipStat(t, Stat::Class);
-      if (shipStat(t, Stat::Role) != role || !FactionFlies(t, faction)) continue;
+      if ((tries < 2 && shipStat(t, Stat::Role) != role) || !FactionFlies(t, faction)) continue;
       if (tries == 0 && (c < lo || c > hi)) continue;
       candidates[n++] = t;
     }
@@ -122,6 +123,7 @@ int EnemyShipsLeft() {
 
 void SetupFleetBattle(int enemyFaction, int mode) {
   ResetFleetBattle();
+  Fleet.enemyFaction = enemyFaction;
   Game.Ship[kRechargeUsed] = 0;
   const int own = Game.Player[Pl::Faction];
   const int k = PlayerShipClass();
@@ -151,7 +153,7 @@ void SetupFleetBattle(int enemyFaction, int mode) {
 void SetFleetWaveStrength(int wave, int strength) {
   if (wave < 1 || wave > 5 || strength < 2 || Fleet.strongerWaves) return;
   Fleet.strongerWaves = true;
-  const int faction = Fleet.enemy[1].faction;
+  const int faction = Fleet.enemyFaction;
   for (int i = 0; i < 2; ++i) Add(Fleet.enemy, faction, ShipFor(faction, 1, 3, 5));
 }
 

@@ -29,6 +29,7 @@ struct FleetState {
   bool over = false;
   bool won = false;
   bool strongerWaves = false;
+  int enemyFaction = 0;
 };
 extern FleetState Fleet;
 
