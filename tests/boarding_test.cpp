@@ -229,7 +229,7 @@ TEST_F(BoardingFight, BattleDroidsAreLentForOneBoardingAndTheHospitalSavesHalf) 
   Game.Ship[Sh::ShipType] = 10;  // a Shark: two battle droids join every boarding
   Game.Ship[Sh::CargoSpace] = 4;  // the ship hospital
   Crew(30, 0, 10, 0, 0);
-  Enemy(13, 120, 30, 0);
+  Enemy(9, 40, 10, 0);
   int crewmen = 0, marines = 0, lostCrewmen = 0, lostMarines = 0;
   fe.onBoarding = [&] {
     EXPECT_EQ(Game.Ship[Sh::Droids], 2);

@@ -240,6 +240,7 @@ void StartBoarding() {
   E()[kCurrentArea] = Area::Airlock;
   Boarding.phase = 1;
   Boarding.open = true;
+  if (General.Option.SoundEffects) UI().PlayMusic(Random(100) < 41 ? "CrewCombat.ogg" : "CrewCombat2.ogg");
   UI().ShowScreen(Screen::Boarding);
   Boarding.open = false;
   if (Boarding.droidsLent) {
@@ -344,7 +345,7 @@ void BoardingAutoMove() {
   const int64_t ours = static_cast<int64_t>(p[Sh::Crewmen]) * 10 + static_cast<int64_t>(p[Sh::Officers]) * 10 +
                        static_cast<int64_t>(p[Sh::Marines]) * 30 + static_cast<int64_t>(p[Sh::Pirates]) * 20 +
                        static_cast<int64_t>(p[Sh::Droids]) * 50;
-  if (ours * 3 < DefenceOfArea()) return Retreat();
+  if (ours == 0 || ours * 3 < DefenceOfArea()) return Retreat();
   const bool commandoForce = p[Sh::Marines] > 0 || p[Sh::Droids] > 0;
   if (E()[kDefDroids] > E()[kDefCrew] + E()[kDefMarines] && commandoForce) return EmpStrike();
   if (p[Sh::Crewmen] + p[Sh::Officers] + p[Sh::Marines] + p[Sh::Pirates] > 0 &&

@@ -123,6 +123,13 @@ void PassengersOfContact(const IntRow& r) {
 
 }  // namespace
 
+namespace {
+// A won boarding is celebrated with the reward tune.
+void RewardTune() {
+  if (General.Option.SoundEffects) UI().PlayMusic("Reward2.ogg");
+}
+}  // namespace
+
 void CloseBoardingScreen() {
   Boarding.open = false;
   UI().HideScreen(Screen::Boarding);
@@ -151,6 +158,7 @@ void ShipHospital() {
 void PlunderCargoBay() {
   auto& e = Combat.EnemyShip;
   e[Sh::Alive] = 0;
+  RewardTune();
   CountKill(e[Sh::ShipType]);
   GainExperienceWithMessage(ExperienceValue(e[Sh::ShipType]));
   CreditLoot(BoardedLootUnits(), 0);
@@ -163,6 +171,7 @@ void CaptureShip() {
   auto& e = Combat.EnemyShip;
   const int type = e[Sh::ShipType], faction = e[Sh::ShipFaction];
   e[Sh::Alive] = 0;
+  RewardTune();
   Notify("Bridge!", "You have gained control over the bridge! The ship is yours!");
   GainExperienceWithMessage(2LL * ExperienceValue(type));
   CountKill(type);

@@ -133,6 +133,12 @@ ScanView SelectScanRecord(int k) {
 
 int ScannedRecord() { return Present(Run.SelectedShip) ? Run.SelectedShip : 0; }
 
+bool ScanBlipHostile(int k) {
+  if (!Present(k)) return false;
+  const int f = Game.SystemShips[k][5];
+  return f == 0 || Game.FactionData[Game.Player[Pl::Faction]][Fac::RelationBase + f] > 0;
+}
+
 void CloseScanScreen() { Run.SelectedShip = 0; }
 
 void Communicate() {

@@ -19,6 +19,9 @@ ScanView SelectScanRecord(int k);
 // The selected record while the scan screen is open, 0 otherwise. Battles read
 // it for the loot, the boarding chance and the enemy tier.
 int ScannedRecord();
+// True when radar record k is hostile (red): pirates and factions at war with
+// the player's.
+bool ScanBlipHostile(int k);
 // Closes the scan screen: the selection is cleared.
 void CloseScanScreen();
 // Hails the selected ship and shows its answer.
