@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/equipment.h"
+#include "combat/battle_pictures.h"
+#include "combat/boarding.h"
 #include "catalogue/ships.h"
 #include "combat/combat_state.h"
 #include "combat/fleet_battle.h"
@@ -250,6 +252,25 @@ TEST_F(FleetFight, EscortDuelsEndWithAnExplosionAndTheBuiltInCommanderFinishesTh
     EXPECT_LT(moves, 10000) << "seed " << seed;
     EXPECT_TRUE(Fleet.over);
   }
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(BattlePictures, ShieldBarsAndSymbolsFollowTheState) {
+  EXPECT_EQ(FleetShieldBar(1, 3500), "Travelscreen_ShieldBar_1.jpg");  // a positive shield is never empty
+  EXPECT_EQ(FleetShieldBar(0, 3500), "Travelscreen_ShieldBar_0.jpg");
+  EXPECT_EQ(FleetShieldBar(9000, 3500), "Travelscreen_ShieldBar_25.jpg");
+  EXPECT_EQ(FleetShieldBar(50, 0), "Travelscreen_ShieldBar_25.jpg");  // no division by zero
+  EXPECT_EQ(FleetSymbol(true, FleetRole::Flagship, "on"), "ship_blue_large_left_on.bmp");
+  EXPECT_EQ(FleetSymbol(false, FleetRole::Station, "over"), "station_red_over.bmp");
+  EXPECT_EQ(BoardingAreaPicture(Area::CargoBay, AreaState::Locked), "crewcombat_grey_cargo_normal.jpg");
+  EXPECT_EQ(BoardingAreaCaption(Area::Bridge, AreaState::Locked), "Bridge (Enemy); not yet selectable)");
+  EXPECT_EQ(BoardingAreaCaption(Area::Corridors, AreaState::Secured), "Corridors (Friendly)");
+  EXPECT_EQ(BoardingAreaCaption(7, AreaState::Secured), "");
 }
 
 }  // namespace
