@@ -234,6 +234,7 @@ void StartBoarding() {
     p[Sh::Droids] += 2;
     Boarding.droidsLent = true;
   }
+  p[kStrikeMode] = 1;  // a new boarding starts without the last one's commando mode
   DrawDefenders(Area::Airlock);
   Boarding.area[Area::Airlock] = AreaState::Attackable;
   for (int a = Area::Corridors; a <= Area::Bridge; ++a) Boarding.area[a] = AreaState::Locked;

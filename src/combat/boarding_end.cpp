@@ -24,13 +24,7 @@ constexpr int kHospitalModule = 4;  // cargo system that saves half of the falle
 
 const IntRow& ScannedContact() { return Game.SystemShips[ScannedRecord()]; }
 
-// The loot of the boarded ship; only a civilian radar contact gives the full share.
-int BoardedLootUnits() {
-  const int cargo = Combat.EnemyShip[Sh::CargoCapacity];
-  int u = cargo / 2 + Random(cargo / 2);
-  if (ScannedContact()[3] != 1) u /= 2;
-  return u;
-}
+int BoardedLootUnits() { return LootUnits(Combat.EnemyShip[Sh::CargoCapacity], ScannedContact()[3] == 1); }
 
 // The new ship takes the default equipment of its class.
 void TakeOverShip(int type, int faction) {
@@ -69,8 +63,7 @@ void SellOrKeep(int type, int faction) {
                                      FormatMoney(price) + ".",
                                  "Sell it", "Keep it");
   if (choice == 1) {
-    Game.Player[Pl::Credits] = Saturate(Game.Player[Pl::Credits] + price);
-    UI().RefreshMainScreen(Game.Ship[Sh::System]);
+    AddCredits(price);
     Notify("Enemy ship sold!", "You sell the enemy ship for $ " + FormatMoney(price) + ". Good deal!");
     return;
   }

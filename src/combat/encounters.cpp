@@ -8,8 +8,8 @@
 #include "catalogue/ships.h"
 #include "combat/combat_state.h"
 #include "combat/encounter_draw.h"
-#include "combat/ship_combat.h"
 #include "combat/mission_hooks.h"
+#include "combat/ship_combat.h"
 #include "combat/spoils.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
@@ -70,11 +70,6 @@ int DrawAttackerShip(int group, int faction) {
 
 int ClampReward(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, 2500, 50000)); }
 
-void GainCredits(int64_t v) {
-  Game.Player[Pl::Credits] = Saturate(Game.Player[Pl::Credits] + v);
-  UI().RefreshMainScreen(Game.Ship[Sh::System]);
-}
-
 void OpenLifepod(int system) {
   int empty = 0;
   for (int p = 1; p <= kObjectPlaces; ++p) empty += Game.SpaceObjects[system][p][Obj::Present] <= 0;
@@ -93,7 +88,7 @@ void OpenLifepod(int system) {
 
 void OpenTreasure() {
   const int64_t d = ClampReward(static_cast<int64_t>(Random(Game.Player[Pl::Credits] / 20)) * Game.Player[Pl::Rank]);
-  GainCredits(d);
+  AddCredits(d);
   Notify("Treasure:", "You have found a hidden treasure. It is worth about " + std::to_string(d) + " credits.",
          "treasurer.jpg");
 }
@@ -115,7 +110,7 @@ void OpenArtifact() {
   if (choice == 1) {
     const int64_t v =
         ClampReward(static_cast<int64_t>(Random(Game.Player[Pl::Credits] / 30)) * Game.Player[Pl::Rank]);
-    GainCredits(v);
+    AddCredits(v);
     Notify("Black market:",
            "You sell the artifact on the black market and receive " + std::to_string(v) + " credits.");
     return;

@@ -11,6 +11,11 @@
 
 namespace qm {
 
+void AddCredits(int64_t amount) {
+  Game.Player[Pl::Credits] = Saturate(Game.Player[Pl::Credits] + amount);
+  UI().RefreshMainScreen(Game.Ship[Sh::System]);
+}
+
 int FreeCargoSpace() {
   int64_t held = 0;
   for (int c = 1; c <= 100; ++c) held += Game.Cargo[c];
@@ -36,8 +41,7 @@ int64_t CreditLoot(int units, int scanSpeciality) {
            "times as much worth as usual!");
     value *= 10;
   }
-  Game.Player[Pl::Credits] = Saturate(Game.Player[Pl::Credits] + value);
-  UI().RefreshMainScreen(Game.Ship[Sh::System]);
+  AddCredits(value);
   std::string text;
   if (u < 1)
     text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the remains of the enemy "
@@ -52,8 +56,7 @@ int64_t CreditLoot(int units, int scanSpeciality) {
   return value;
 }
 
-int LootUnitsOf(int type, bool civilianContact) {
-  const int cargo = shipStat(type, Stat::BaseCargo);
+int LootUnits(int cargo, bool civilianContact) {
   int u = cargo / 2 + Random(cargo / 2);
   if (!civilianContact) u /= 2;
   return u;

@@ -5,6 +5,8 @@
 
 namespace qm {
 
+// Credits paid at once, without the reward abilities (found or sold goods).
+void AddCredits(int64_t amount);
 // The hold space not taken by cargo; never below 0, even when a smaller hold
 // still carries more than it could take.
 int FreeCargoSpace();
@@ -12,10 +14,10 @@ int FreeCargoSpace();
 // the rest is left behind. `scanSpeciality` 3 triples the value (valuable
 // cargo), 4 multiplies it by ten (treasure fleet). Returns the credits gained.
 int64_t CreditLoot(int units, int scanSpeciality);
-// The loot of a destroyed ship of type `type`: half its hold and a random part
-// of the other half, halved again unless the battle began at a civilian radar
-// contact.
-int LootUnitsOf(int type, bool civilianContact);
+// The loot of a ship whose hold holds `cargo` units: half of it and a random
+// part of the other half, halved again unless the battle began at a civilian
+// radar contact.
+int LootUnits(int cargo, bool civilianContact);
 // Counts a destroyed or captured ship in the kill statistics: freighters on
 // their own, warships by class.
 void CountKill(int type);
