@@ -116,9 +116,13 @@ TEST_F(Encounters, APoliceFightNeedsAPatrolOfThePlayersClass) {
   EXPECT_EQ(Combat.EnemyShip[Sh::ShipFaction], 1);  // the system owner
   EXPECT_TRUE(fe.sawTopic("Hostile encounter!"));
 
+  PoliceFight(PatrolClass::Larger);  // caught sneaking in: a bigger patrol
+  ASSERT_EQ(fe.battles, 2);
+  EXPECT_EQ(shipStat(patrolType, Stat::Class), 2);
+
   Game.Ship[Sh::ShipType] = 0;
   PoliceFight();
-  EXPECT_EQ(fe.battles, 1);  // nobody came, and the flag stands
+  EXPECT_EQ(fe.battles, 2);  // nobody came, and the flag stands
   EXPECT_EQ(Game.Player[Pl::CriminalFlag], 40);
 }
 

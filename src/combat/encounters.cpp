@@ -195,7 +195,7 @@ void RollHostileEncounter() {
   FightAnnouncedBattle();
 }
 
-void PoliceFight() {
+void PoliceFight(PatrolClass patrol) {
   const int system = Game.Ship[Sh::System];
   const int group = EncounterGroup(system);
   const int owner = Game.SystemData[system][Sys::Owner];
@@ -203,7 +203,9 @@ void PoliceFight() {
   int type = 0;
   for (int i = 0; i < kDraws && type == 0; ++i) {
     const int t = DrawShipOfClass(DrawEncounterClass(group, owner), owner, 0);
-    if (t != 0 && shipStat(t, Stat::Role) == 1 && shipStat(t, Stat::Class) == cls) type = t;
+    const int c = shipStat(t, Stat::Class);
+    const bool fits = patrol == PatrolClass::Same ? c == cls : c > cls;
+    if (t != 0 && shipStat(t, Stat::Role) == 1 && fits) type = t;
   }
   if (type == 0) return;  // no patrol of that class here: the flag stands, nobody attacks
   SetupShipCombat(type, owner, 2, 0);

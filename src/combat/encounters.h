@@ -11,8 +11,10 @@ void OpenSpaceObject(int place);
 void GenerateSystemShip(int row);
 // Empties the ships present; called when the ship enters another system.
 void ClearSystemShips();
-// The police fight after contraband was found on arrival: a patrol of the
-// system owner of the player's class. No such patrol, no fight.
-void PoliceFight();
+// Which patrol answers a police alert: one of the player's class (contraband
+// found on arrival) or a bigger one (caught sneaking into a spaceport).
+enum class PatrolClass { Same, Larger };
+// The police fight: a patrol of the system owner. No such patrol, no fight.
+void PoliceFight(PatrolClass patrol = PatrolClass::Same);
 
 }  // namespace qm
