@@ -166,7 +166,7 @@ void LoseTheShip() {
          "With your crew killed, you and your ship are helpless as the enemy ship moves closer for a final full "
          "volley of it\u00b4s ship cannons...");
   S()[Sh::ShieldEnergy] = -1;
-  UI().PlaySound("explosion.wav");
+  UI().PlaySound("Explosion_Ship.wav");
   Notify("Your ship explodes!", "The enemy fire has broken through your shields and your ship explodes.",
          "explosion.jpg");
   S()[Sh::Alive] = 0;

@@ -119,6 +119,7 @@ void PassengersOfContact(const IntRow& r) {
 namespace {
 // A won boarding is celebrated with the reward tune.
 void RewardTune() {
+  UI().PlaySound("Reward1.wav");
   if (General.Option.SoundEffects) UI().PlayMusic("Reward2.ogg");
 }
 }  // namespace

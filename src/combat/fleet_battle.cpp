@@ -97,7 +97,7 @@ void EndCheck() {
 }
 
 void Explode(FleetShip& ship, int& selection) {
-  UI().PlaySound("explosion.wav");
+  UI().PlaySound("Explosion_Ship.wav");
   ship = FleetShip{};
   selection = 0;
 }
