@@ -87,6 +87,20 @@ TEST_F(Encounters, AWantedPilotMeetsPoliceButNoPirates) {
   EXPECT_GT(met.count(1), 0u);  // the owner's police, the own faction included
 }
 
+TEST_F(Encounters, TheDailyOddsFallWithCriminalisticsAndSensorsButStayAboveOnePercent) {
+  const auto rate = [&] {
+    fe.battles = 0;
+    Roll(40000);
+    return fe.battles * 1000 / 40000;  // per mille
+  };
+  EXPECT_NEAR(rate(), 30, 4);
+  Game.NonCombatAbilities[9] = Game.NonCombatAbilities[10] = 1;  // criminalistics, both forms
+  Game.Ship[Sh::ShipType] = 11;  // a Ferendar: extended sensors
+  EXPECT_NEAR(rate(), 12, 3);   // 30 - 15, then a quarter less
+  Game.SystemData[1][Sys::UnderAttack] = 1;  // a siege doubles the odds first
+  EXPECT_NEAR(rate(), 23, 4);
+}
+
 TEST_F(Encounters, OneEncounterPerCountingPeriodAndNoneEarlyInTheTutorial) {
   int battles = 0;
   fe.onCombat = [&] { ++battles; };
