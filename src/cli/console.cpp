@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/encounter_screens.h"
 #include "world/travel.h"
 #include "world/wormhole.h"
 
@@ -89,6 +90,8 @@ void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Travel) RunTravelToArrival();
   if (screen == Screen::Jump) RunJumpToArrival();
   if (screen == Screen::Abilities || screen == Screen::Highscore) ShowCareerScreen(screen, out_);
+  if (screen == Screen::Boarding) RunConsoleBoarding(out_);
+  if (screen == Screen::FleetBattle) RunConsoleFleetBattle(out_);
 }
 
 Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {

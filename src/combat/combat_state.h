@@ -6,6 +6,7 @@ namespace qm {
 
 struct CombatState {
   IntRow EnemyShip;  // the opponent, with the layout of the Ship record
+  IntRow EnemyAbilities;  // the enemy's repertoire, slots 1..12
 };
 
 extern CombatState Combat;

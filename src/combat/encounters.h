@@ -6,12 +6,17 @@ namespace qm {
 void RollHostileEncounter();
 // Resolves the space object at place 1..4 of the current system on arrival.
 void OpenSpaceObject(int place);
-// Fills an empty row of the ships present in the current system.
+// Fills an empty row of the ships present in the current system (a new ship
+// arrives with a daily chance and stays a few days).
 void GenerateSystemShip(int row);
-// The police fight after contraband was found on arrival.
-void PoliceFight();
-// The police fight after a failed attempt to sneak onto a planet (a police ship
-// of a larger class than the player's).
+// Empties the ships present; called when the ship enters another system.
+void ClearSystemShips();
+// Which patrol answers a police alert: one of the player's class (contraband
+// found on arrival) or a bigger one (caught sneaking into a spaceport).
+enum class PatrolClass { Same, Larger };
+// The police fight: a patrol of the system owner. No such patrol, no fight.
+void PoliceFight(PatrolClass patrol = PatrolClass::Same);
+// The police fight after a failed attempt to sneak onto a planet (a bigger patrol).
 void SneakInPoliceFight();
 
 }  // namespace qm

@@ -2,7 +2,9 @@
 
 #include <limits>
 
+#include "combat/boarding.h"
 #include "combat/combat_state.h"
+#include "combat/fleet_battle.h"
 
 namespace qm {
 
@@ -15,6 +17,8 @@ void ResetGameState() {
   Game = GameState{};
   Game.StarDate = 1;
   ResetCombatTables();
+  ResetBoarding();
+  ResetFleetBattle();
 
   Run.CurrentSystem = 0;
   Run.SelectedLocation = 0;

@@ -6,6 +6,7 @@
 #include "catalogue/equipment.h"
 #include "catalogue/career.h"
 #include "combat/encounters.h"
+#include "combat/mission_hooks.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -102,6 +103,7 @@ void ShipsInSystem() {
   }
   for (int row = 1; row <= kSystemShipRows; ++row)
     if (Game.SystemShips[row][1] <= 0) GenerateSystemShip(row);
+  MarkMissionTargets();
 }
 
 void CriminalRecord() {

@@ -31,15 +31,6 @@ void CloseJumpScreen() {
   Run.TravelMayClose = 0;
 }
 
-// The ships met in the old system stay behind.
-void LeaveShipsBehind() {
-  for (int row = 1; row <= kSystemShipRows; ++row) {
-    auto& ship = Game.SystemShips[row];
-    if (ship[1] > 0 && ship[3] == 1 && ship[9] == 4) Game.Player[Pl::TreasureFleetSeen] = 0;
-    ship = IntRow{};
-  }
-}
-
 void Arrive() {
   const int from = Game.Ship[Sh::System];
   const int target = Run.JumpTarget;
@@ -48,7 +39,7 @@ void Arrive() {
   Game.Ship[Sh::Location] = location;
   Run.CurrentSystem = target;
   Run.SelectedLocation = location;
-  LeaveShipsBehind();
+  ClearSystemShips();  // the ships met in the old system stay behind
   Run.KnownSystemPrices[target] = 1;
   Run.KnownLocationPrices[location] = 1;
   UI().RefreshMainScreen(target);
