@@ -46,4 +46,8 @@ void AddCombatCommands(CommandTable& t);     // pilot, duel and the battle moves
 void AddEncounterCommands(CommandTable& t);  // scan, boarding, fleet battles
 void AddCareerCommands(CommandTable& t);     // missions, wars, news, promotion, retirement
 
+// Fights the battle just set up on the console (the pilot mode of `pilot`),
+// printing its start, its messages and its result.
+void RunConsoleBattle(ConsoleFrontend& frontend);
+
 }  // namespace qm
