@@ -300,6 +300,17 @@ void Sound(const char* wav) {
   UI().PlaySound(wav);
 }
 
+void SoundOfTwo(const char* first, const char* second) {
+  if (quiet) return;
+  // The choice of sound takes nothing from the game's generator, so a battle
+  // runs the same with or without sound.
+  static uint32_t state = 0x9e3779b9u;
+  state ^= state << 13;
+  state ^= state >> 17;
+  state ^= state << 5;
+  UI().PlaySound((state & 1u) ? first : second);
+}
+
 bool PlayerPays(int cost) {
   if (Game.Ship[Cb::AP] < cost) {
     NotEnoughAP();

@@ -108,6 +108,8 @@ void NotEnoughAP();
 // Animations: 0 the side fires its guns, 1 the side's shield flashes.
 void Animate(int side, int what);
 void Sound(const char* wav);
+// One of two sounds, chosen 50/50.
+void SoundOfTwo(const char* first, const char* second);
 
 // Pays `cost` from the player's AP; false (with the message) when short.
 bool PlayerPays(int cost);

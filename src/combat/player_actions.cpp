@@ -39,7 +39,7 @@ void PlayerEscape(int action) {
                    ScenePicture(s[Sh::ShipType], s[Sh::ShipFaction]));
   }
   if (!PlayerPays(5)) return;
-  Sound(Random(2) == 0 ? "Fly1.wav" : "Fly2.wav");
+  SoundOfTwo("Fly1.wav", "Fly2.wav");
   const bool away = Random(100) <= (action == Ab::Cloak ? 49 : 29);
   if (!away) {
     Panel(kPlayerSide, "Escape failed !!", "Your attempt to escape the enemy ship failed. Try again...");

@@ -95,7 +95,7 @@ void PlayerGunAttack(int action) {
   }
   if (!PlayerPays(gunActionPoints(s[Sh::ShipType], s[Sh::Guns]) + a->extraAP)) return;
   Animate(kPlayerSide, 0);
-  Sound(Random(2) == 0 ? "FireGuns.wav" : "FireGuns2.wav");
+  SoundOfTwo("FireGuns.wav", "FireGuns2.wav");
   if (!HitRoll(GunAttackChance(true, action))) {
     GunSpeciality(0);
     Panel(kPlayerSide, a->playerTopic, "You fire your guns, but miss the enemy ship.");
@@ -120,7 +120,7 @@ bool EnemyGunAttack(int action) {
   if ((action == Ab::Exploit || action == Ab::Exploit2) && !PlayerStunned()) return false;
   if (!EnemyPays(EnemyGunAP() + a->extraAP)) return false;
   Animate(kEnemySide, 0);
-  Sound(Random(2) == 0 ? "FireGuns.wav" : "FireGuns2.wav");
+  SoundOfTwo("FireGuns.wav", "FireGuns2.wav");
   if (!HitRoll(GunAttackChance(false, action))) {
     Panel(kEnemySide, a->enemyMissTopic, a->enemyMiss);
     return true;
