@@ -59,10 +59,20 @@ int ReadMove(ConsoleFrontend& fe) {
       fe.QueueAnswer(yes);
       continue;
     }
-    if (w[0] == "pilot" && w.size() == 2 && w[1] == "auto") return -1;
+    if (w[0] == "pilot" && w.size() == 2 && w[1] == "auto") {
+      pilot = PilotMode::Auto;
+      return -1;
+    }
     fe.Out() << "BATTLE not a move: " << line << " (act ID | end | answer yes|no | pilot auto)\n";
   }
   return -1;
+}
+
+// A move left over after its battle has ended (the battle's course is random):
+// noted, not an error.
+bool LeftoverMove(CommandContext& c) {
+  c.out << "BATTLE no battle running: " << c.text << '\n';
+  return true;
 }
 
 }  // namespace
@@ -81,6 +91,8 @@ void RunConsoleBattle(ConsoleFrontend& fe) {
 void AddCombatCommands(CommandTable& t) {
   t.push_back({"pilot", Pilot});
   t.push_back({"duel", Duel});
+  t.push_back({"act", LeftoverMove});
+  t.push_back({"end", LeftoverMove});
 }
 
 }  // namespace qm

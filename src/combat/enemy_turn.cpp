@@ -126,9 +126,12 @@ void EnemyTurnStep() {
   if (Combat.CombatEnded || Game.Ship[Cb::AP] != kNotYourTurn || e[Cb::ScriptPaused] != 0) return;
   if (Run.TutorialActive && (Run.TutorialStep == 15 || Run.TutorialStep == 16) && e[Cb::ScriptStep] < 19)
     e[Cb::ScriptStep] = 18;  // the tutorial's enemy goes straight to its missiles
+  // A step that is not carried out changes nothing, so one test per call holds
+  // for every step this call tries.
+  const bool stunned = EnemyStunned();
   while (e[Cb::ScriptStep] < kScriptSteps) {
     const int step = ++e[Cb::ScriptStep];
-    const int id = ScriptStep(step, EnemyStunned());
+    const int id = ScriptStep(step, stunned);
     if (id == 0 || !EnemyAction(id)) continue;
     e[Cb::ScriptPaused] = 1;
     RefreshCombatDisplay();
