@@ -80,6 +80,25 @@ TEST_F(Flow, EnemyMissileThenEcmAgainstThePlayersMissile) {
   EXPECT_EQ(Combat.EnemyMissile.inFlight, 0);
 }
 
+TEST_F(Flow, EndingATurnWithAPLeftAsksFirst) {
+  fe.answer(false);
+  EndTurnButton();
+  EXPECT_EQ(fe.count("Really?"), 1);
+  EXPECT_EQ(AP(), 5);  // still the player's turn
+  S[Cb::AP] = 3;
+  EndTurnButton();  // no question below 5 AP
+  EXPECT_EQ(fe.count("Really?"), 1);
+  EXPECT_EQ(AP(), kNotYourTurn);
+  RunEnemyTurn();
+  qm::Run.TutorialActive = true;
+  S[Cb::AP] = 3;
+  fe.answer(false);
+  EndTurnButton();  // the tutorial asks from 1 AP on
+  EXPECT_EQ(fe.count("Really?"), 2);
+  EXPECT_EQ(AP(), 3);
+  qm::Run.TutorialActive = false;
+}
+
 TEST_F(Flow, UpkeepCountsEffectsDownAndDoubleSpeedAddsAP) {
   AddEffect(Combat.PlayerEffects, Ab::DoubleSpeed);
   AddEffect(Combat.PlayerEffects, Ab::Overheated);  // 2 turns

@@ -137,6 +137,10 @@ void FightBattle(PilotMode mode, const MoveSource& moves, int maxTurns) {
         manual = false;  // the move source has run dry
         id = Choose(own, refused);
       }
+      if (id == 0 && manual) {
+        EndTurnButton();  // by hand, as on the screen: asked when AP are left
+        continue;
+      }
       if (id == 0) break;
       const int before = s[Cb::AP];
       PlayerAction(id);

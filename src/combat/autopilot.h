@@ -19,7 +19,8 @@ using MoveSource = std::function<int()>;
 int AutopilotMove(PilotMode mode);
 
 // Fights the battle set up by SetupShipCombat to its end: the player's moves
-// from the pilot (or from `moves` in manual mode), the enemy's turns at once.
+// from the pilot (or from `moves` in manual mode, where 0 works the "End this
+// turn" control with its question), the enemy's turns at once.
 // A battle that drags on beyond `maxTurns` ends as an escape.
 void FightBattle(PilotMode mode, const MoveSource& moves = {}, int maxTurns = 1000);
 

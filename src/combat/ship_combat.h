@@ -21,6 +21,8 @@ const char* OutcomeName(Outcome o);  // "victory", "defeat", "escaped", "enemy-e
 // The player's side: one action (a combat ability id), or the end of the turn.
 void PlayerAction(int abilityId);
 void EndPlayerTurn();
+// The "End this turn" control: with AP left the player is asked first.
+void EndTurnButton();
 // The enemy's turn script: advances from the step after the last one tried; an
 // action carried out pauses it (EnemyShip[97] = 1) until the screen clears the
 // pause and calls again. At the end of the script the player's turn starts.

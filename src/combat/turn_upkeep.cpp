@@ -5,6 +5,7 @@
 #include "combat/combat_display.h"
 #include "combat/combat_rules.h"
 #include "combat/ship_combat.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
 
@@ -92,6 +93,23 @@ void EndPlayerTurn() {
   e[Cb::ScriptPaused] = 0;
   RefreshCombatDisplay();
   EnemyTurnStep();
+}
+
+void EndTurnButton() {
+  const int ap = Game.Ship[Cb::AP];
+  if (Combat.CombatEnded || ap == kNotYourTurn) return;
+  if (ap >= 5) {
+    if (!AskYesNo("Really?",
+                  "Do you really wish to end this turn? You still have some action-points (AP) left and you may be "
+                  "able use an ability (e.g. firing on the enemy ship)."))
+      return;
+  } else if (Run.TutorialActive && ap >= 1) {
+    if (!AskYesNo("Really?",
+                  "Do you really wish to end this turn? You still have some action-points (AP) left and may be able "
+                  "to use an ability."))
+      return;
+  }
+  EndPlayerTurn();
 }
 
 void StartPlayerTurn() {
