@@ -400,8 +400,11 @@ TEST_F(Flow, TheFleeingPilotOnlyTriesToEscape) {
   GiveEnemy({1});
   UI().ShowScreen(Screen::ShipCombat);
   EXPECT_TRUE(BattleOutcome() == Outcome::Escaped || BattleOutcome() == Outcome::Defeat);
-  for (const auto& p : fe.panel)
-    if (p.side == kPlayerSide) EXPECT_EQ(p.topic, "Escape failed !!");
+  for (const auto& p : fe.panel) {
+    if (p.side == kPlayerSide) {
+      EXPECT_EQ(p.topic, "Escape failed !!");
+    }
+  }
 }
 
 }  // namespace

@@ -14,12 +14,6 @@ using namespace combat;
 
 namespace {
 
-bool Learned(int id) {
-  if (id == Ab::ShipSpecial) return true;
-  if (Game.CombatAbilities[id] == 1) return true;
-  return id == Ab::Flee && Game.Ship[Sh::Engines] == 2;
-}
-
 int GunAP() { return gunActionPoints(Game.Ship[Sh::ShipType], Game.Ship[Sh::Guns]); }
 
 // What an action costs the player (enough to decide whether to try it).
@@ -44,7 +38,7 @@ class Chooser {
   Chooser(uint64_t refused) : refused_(refused) {}
 
   bool Can(int id) const {
-    return !(refused_ >> id & 1u) && Learned(id) && Game.Ship[Cb::AP] >= Cost(id);
+    return !(refused_ >> id & 1u) && AbilityLearned(id) && Game.Ship[Cb::AP] >= Cost(id);
   }
   // A buff worth its AP: not active, room for it, and the guns can still fire.
   bool CanBuff(int id) const {

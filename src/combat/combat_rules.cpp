@@ -107,6 +107,12 @@ int EnemyMaxShields() {
 int BaseMaxShields(int shipType) { return shipStat(shipType, Stat::MaxShields); }
 int ShipClass(int shipType) { return shipStat(shipType, Stat::Class); }
 
+bool AbilityLearned(int id) {
+  if (id == Ab::ShipSpecial) return true;
+  if (Game.CombatAbilities[id] == 1) return true;
+  return id == Ab::Flee && Game.Ship[Sh::Engines] == 2;
+}
+
 bool BothAlive() { return Game.Ship[Sh::Alive] > 0 && Combat.EnemyShip[Sh::Alive] > 0; }
 
 int EnemyGunHitChance() {

@@ -69,6 +69,9 @@ int EnemyMaxShields();
 int BaseMaxShields(int shipType);
 int ShipClass(int shipType);
 bool BothAlive();
+// The player may use the ability: learned, the ship special, or Flee through
+// the escape engine.
+bool AbilityLearned(int id);
 
 // The enemy's equipment numbers, never touched by the player's ship special.
 int EnemyGunHitChance();

@@ -20,12 +20,6 @@ void EscapeImpossible() {
   Panel(kPlayerSide, "Escape impossible !!", "The enemy ship uses a tractor beam. Trying to escape is useless!");
 }
 
-bool Learned(int id) {
-  if (id == Ab::ShipSpecial) return true;
-  if (Game.CombatAbilities[id] == 1) return true;
-  return id == Ab::Flee && Game.Ship[Sh::Engines] == 2;
-}
-
 }  // namespace
 
 void PlayerEscape(int action) {
@@ -135,7 +129,7 @@ void PlayerAction(int id) {
           "(Hint: Get the ability: EMP resistance).");
     return;
   }
-  if (!Learned(id)) return;
+  if (!AbilityLearned(id)) return;
   if (IsGunAttack(id))
     PlayerGunAttack(id);
   else if (id == Ab::FireMissiles)
