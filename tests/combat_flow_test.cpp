@@ -370,6 +370,56 @@ TEST_F(Flow, DisplayValues) {
   EXPECT_EQ(texts[15], "Enemy reinforcements attack!");
 }
 
+TEST_F(Flow, AWeakEnemyOfKindOneRunsFirst) {
+  SetupShipCombat(1, 0, 1, 1);
+  E[Cb::Reinforcements] = -1;
+  QueueRandomDraws({50});  // 51 > 19: the escape fails
+  EndPlayerTurn();
+  EXPECT_EQ(E[Cb::ScriptStep], 1);
+  EXPECT_EQ(fe.panel.back().text, "The enemy attempt to escape failed.");
+  // A player missile in flight keeps it from running at step 1.
+  SetupShipCombat(1, 0, 1, 1);
+  E[Cb::Reinforcements] = -1;
+  Combat.PlayerMissile = {1, 3};
+  QueueRandomDraws({0, 99});  // it tries its ECM (step 17), which misses
+  EndPlayerTurn();
+  EXPECT_EQ(E[Cb::ScriptStep], 17);
+}
+
+TEST_F(Flow, ACrippledEnemyFleesFromAStrongPlayer) {
+  GiveEnemy({1, 11});
+  E[Sh::ShieldEnergy] = 33;  // a third of 100 or less
+  QueueRandomDraws({50, 19});  // the wish to run (<= 50), then the escape
+  EndPlayerTurn();
+  EXPECT_EQ(E[Cb::ScriptStep], 15);
+  EXPECT_EQ(BattleOutcome(), Outcome::EnemyEscaped);
+}
+
+TEST_F(Flow, ThePilotsChoices) {
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::FireMissiles);
+  Combat.EnemyMissile = {1, 3};
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::Ecm);
+  Combat.EnemyMissile = {};
+  S[Cb::MissileReload] = 2;
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::Discipline);  // a buff before the guns
+  AddEffect(Combat.PlayerEffects, Ab::Discipline);
+  AddEffect(Combat.PlayerEffects, Ab::EvilTaunt);
+  AddEffect(Combat.PlayerEffects, Ab::FocusedShield);
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::FireGuns);
+  S[Cb::AP] = 1;
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), 0);  // nothing affordable: end the turn
+  // Hopeless: weak against a strong enemy, with Flee at hand.
+  S[Cb::AP] = 5;
+  S[Sh::ShieldEnergy] = 20;
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::FireGuns);  // no way to flee
+  Learn(Ab::Flee);
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), Ab::Flee);
+  AddEffect(Combat.EnemyEffects, Ab::TractorBeam);
+  EXPECT_EQ(AutopilotMove(PilotMode::Flee), 0);
+  AddEffect(Combat.EnemyEffects, Ab::Emp);
+  EXPECT_EQ(AutopilotMove(PilotMode::Auto), 0);  // stunned
+}
+
 TEST_F(Flow, TheBuiltInPilotFinishesEveryBattle) {
   for (int seed = 1; seed <= 30; ++seed) {
     SeedRandom(seed);

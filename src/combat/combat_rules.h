@@ -120,6 +120,7 @@ bool PlayerPays(int cost);
 bool EnemyPays(int cost);
 
 // Actions (files of their own) ---------------------------------------------------
+bool IsGunAttack(int id);  // Fire guns, Focus beam (II), Overload gun, Exploit (II)
 void PlayerGunAttack(int action);
 bool EnemyGunAttack(int action);
 void PlayerFireMissile();

@@ -9,10 +9,6 @@ namespace qm {
 
 using namespace combat;
 
-namespace combat {
-bool IsGunAttack(int id);
-}
-
 namespace {
 
 bool EnemyHas(int id) {

@@ -9,9 +9,6 @@
 #include "state/random.h"
 
 namespace qm::combat {
-
-bool IsGunAttack(int id);
-
 namespace {
 
 std::string ScenePicture(int type, int faction) { return shipPictureName(type, faction) + "_scene.jpg"; }
