@@ -224,6 +224,15 @@ TEST_F(Abilities, EnemyEscapes) {
   EXPECT_EQ(Last().topic, "Enemy escapes!");
 }
 
+TEST_F(Abilities, AnEnemyCloaksAwayFromACloakedPlayer) {
+  E[Cb::AP] = 5;
+  S[Sh::CargoSpace] = 3;
+  QueueRandomDraws({39});
+  EXPECT_TRUE(EnemyAction(Ab::Cloak));
+  EXPECT_FALSE(EnemyEscaped());  // only Flee marks the enemy as escaped
+  EXPECT_EQ(BattleOutcome(), Outcome::EnemyEscaped);
+}
+
 TEST_F(Abilities, EvasionComputerSwitchedOnAndOff) {
   fe.answer(true);
   PlayerAction(Ab::ShipSpecial);

@@ -151,7 +151,7 @@ Outcome BattleOutcome() {
   if (Combat.EnemyShip[Cb::BoardingStarted] == 1) return Outcome::Boarded;
   if (Combat.EnemyShip[Sh::Alive] <= 0) return Outcome::Victory;
   if (!Combat.CombatEnded) return Outcome::Running;
-  if (Combat.EnemyEscaped) return Outcome::EnemyEscaped;
+  if (Combat.EnemyEscaped || Combat.EnemyCloaked) return Outcome::EnemyEscaped;
   return Outcome::Escaped;
 }
 

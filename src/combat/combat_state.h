@@ -55,6 +55,7 @@ struct CombatState {
   Table<int32_t, kAbilityButtons + 1> AbilityBar;      // the player's buttons 1..12 (0 = empty)
   Table<int32_t, kAbilityButtons + 1> EnemyAbilities;  // the enemy's repertoire 1..12
   int32_t EnemyEscaped = 0;  // the enemy fled (Flee)
+  bool EnemyCloaked = false;  // the enemy vanished by Cloak (EnemyEscaped stays clear)
   int32_t CombatEnded = 0;   // the screen may close
   bool EndTurnEnabled = true;   // the "End this turn" control
   bool EmpRollPassed = false;   // the enemy script's one draw for both EMP steps

@@ -60,6 +60,7 @@ bool EnemyEscape(int action) {
     Combat.EnemyEscaped = 1;
   } else {
     Modal("Enemy escapes!", "The enemy is able to escape from the battle!", scene);
+    Combat.EnemyCloaked = true;
   }
   EndCombat();
   return true;
