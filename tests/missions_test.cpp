@@ -17,6 +17,7 @@ namespace {
 // A frontend whose battles end as the test says.
 class BattleFrontend : public test::ScriptedFrontend {
  public:
+  BattleFrontend() { fightBattles = false; }
   void ShowScreen(Screen screen) override {
     ScriptedFrontend::ShowScreen(screen);
     if (screen != Screen::ShipCombat) return;

@@ -52,4 +52,8 @@ void AddMissionCommands(CommandTable& t);    // mission boards and the running m
 // The console's ability and highscore screens (the ability pick queued by `learn`).
 void ShowCareerScreen(Screen screen, std::ostream& out);
 
+// Fights the battle just set up on the console (the pilot mode of `pilot`),
+// printing its start, its messages and its result.
+void RunConsoleBattle(ConsoleFrontend& frontend);
+
 }  // namespace qm

@@ -92,6 +92,15 @@ void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Abilities || screen == Screen::Highscore) ShowCareerScreen(screen, out_);
   if (screen == Screen::Boarding) RunConsoleBoarding(out_);
   if (screen == Screen::FleetBattle) RunConsoleFleetBattle(out_);
+  if (screen == Screen::ShipCombat) RunConsoleBattle(*this);
+}
+
+void ConsoleFrontend::CombatMessage(int side, const std::string& topic, const std::string& text) {
+  out_ << (side == 0 ? "PLAYER " : "ENEMY ") << topic << " | " << text << '\n';
+}
+
+bool ConsoleFrontend::NextScriptLine(std::string& line) {
+  return input_ != nullptr && static_cast<bool>(std::getline(*input_, line));
 }
 
 Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {
@@ -108,9 +117,14 @@ Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), f
 Console::~Console() { SetFrontend(nullptr); }
 
 int Console::Run(std::istream& in) {
+  frontend_.SetInput(&in);
   for (std::string line; std::getline(in, line);) {
-    if (!Execute(line)) return 2;
+    if (!Execute(line)) {
+      frontend_.SetInput(nullptr);
+      return 2;
+    }
   }
+  frontend_.SetInput(nullptr);
   return 0;
 }
 

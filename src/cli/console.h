@@ -20,8 +20,14 @@ class ConsoleFrontend : public Frontend {
   int Choose(const std::string& topic, const std::string& text, const std::string& first,
              const std::string& second) override;
   void ShowScreen(Screen screen) override;
+  void CombatMessage(int side, const std::string& topic, const std::string& text) override;
 
   void QueueAnswer(bool yes) { answers_.push_back(yes); }
+  // The script being run: a battle fought by hand reads its moves from it.
+  void SetInput(std::istream* in) { input_ = in; }
+  // The next line of the script; false at its end.
+  bool NextScriptLine(std::string& line);
+  std::ostream& Out() { return out_; }
   void SetDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
 
  private:
@@ -29,6 +35,7 @@ class ConsoleFrontend : public Frontend {
   std::ostream& out_;
   std::deque<bool> answers_;
   bool defaultAnswer_ = true;
+  std::istream* input_ = nullptr;
 };
 
 class Console {

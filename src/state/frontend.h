@@ -44,6 +44,12 @@ class Frontend {
   virtual void RefreshExperience() {}
   virtual void RefreshTradePopup() {}
   virtual void RefreshSpaceObjects() {}
+  // Ship combat: a message on a side's panel (side 0 the player's, 1 the enemy's),
+  // an animation (what 0: the side fires its guns, 1: the side's shield flashes)
+  // and a redraw of the battle's gauges, buttons and icons.
+  virtual void CombatMessage(int /*side*/, const std::string& /*topic*/, const std::string& /*text*/) {}
+  virtual void CombatAnimation(int /*side*/, int /*what*/) {}
+  virtual void RefreshCombat() {}
 };
 
 // The frontend in use; a silent one that answers "yes" until one is installed.

@@ -1,6 +1,9 @@
 #include "state/random.h"
 
+#include <algorithm>
 #include <chrono>
+
+#include <deque>
 
 namespace qm {
 namespace {
@@ -58,7 +61,26 @@ class MersenneTwister64 {
 // Seeded at compile time, so it is ready before any other start-up code runs.
 constinit MersenneTwister64 generator{0x51ee1a2cULL};
 
+std::deque<int>& Scripted() {
+  static std::deque<int> draws;
+  return draws;
+}
+bool scriptedPending = false;  // the fast path tests one flag
+
 }  // namespace
+
+
+void QueueRandomDraws(std::initializer_list<int> draws) {
+  Scripted().insert(Scripted().end(), draws.begin(), draws.end());
+  scriptedPending = !Scripted().empty();
+}
+
+void ClearRandomDraws() {
+  Scripted().clear();
+  scriptedPending = false;
+}
+
+int QueuedRandomDraws() { return static_cast<int>(Scripted().size()); }
 
 void SeedRandom(uint64_t seed) { generator.Seed(seed); }
 
@@ -70,6 +92,12 @@ uint64_t SeedRandomFromClock() {
 
 int Random(int n) {
   if (n <= 0) return 0;
+  if (scriptedPending) [[unlikely]] {
+    const int v = Scripted().front();
+    Scripted().pop_front();
+    scriptedPending = !Scripted().empty();
+    return std::clamp(v, 0, n - 1);
+  }
   // Multiply-and-shift with rejection: uniform, and a division only in the rare
   // case that a draw lands in the biased low band.
   const uint32_t range = static_cast<uint32_t>(n);

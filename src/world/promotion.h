@@ -9,7 +9,6 @@ namespace qm {
 // Checks whether the pilot has earned the next level or rank; runs after every
 // experience gain and once a day. Experience beyond the threshold is lost.
 void CheckPromotion();
-
 // Medals for feats in ship combat, each awarded once. The forms without
 // arguments read the enemy of the last battle (Combat.EnemyShip).
 void AwardSilverStar();  // an enemy of a bigger class than the player's ship, not of the player's faction

@@ -9,6 +9,7 @@ namespace qm::test {
 
 class BattleFrontend : public ScriptedFrontend {
  public:
+  BattleFrontend() { fightBattles = false; }
   void ShowScreen(Screen screen) override {
     ScriptedFrontend::ShowScreen(screen);
     if (screen == Screen::ShipCombat) {

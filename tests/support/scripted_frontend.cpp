@@ -31,6 +31,24 @@ void ScriptedFrontend::ShowScreen(Screen screen) {
   if (onShow) onShow(screen);
   if (screen == Screen::Travel) RunTravelToArrival();
   if (screen == Screen::Jump) RunJumpToArrival();
+  if (screen == Screen::ShipCombat && fightBattles) {
+    FightBattle(pilot, [this] {
+      if (moves.empty()) return -1;
+      const int id = moves.front();
+      moves.pop_front();
+      return id;
+    });
+  }
+}
+
+void ScriptedFrontend::CombatMessage(int side, const std::string& topic, const std::string& text) {
+  panel.push_back({side, topic, text});
+}
+
+int ScriptedFrontend::panelCount(const std::string& topic) const {
+  int n = 0;
+  for (const auto& p : panel) n += p.topic == topic;
+  return n;
 }
 
 void ScriptedFrontend::HideScreen(Screen) {}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/autopilot.h"
 #include "state/frontend.h"
 
 namespace qm::test {
@@ -14,6 +15,13 @@ struct Shown {
   std::string topic;
   std::string text;
   std::string picture;
+};
+
+// A message on a combat panel (side 0 the player's, 1 the enemy's).
+struct PanelLine {
+  int side = 0;
+  std::string topic;
+  std::string text;
 };
 
 class ScriptedFrontend : public Frontend {
@@ -27,6 +35,7 @@ class ScriptedFrontend : public Frontend {
              const std::string& second) override;
   void ShowScreen(Screen screen) override;
   void HideScreen(Screen screen) override;
+  void CombatMessage(int side, const std::string& topic, const std::string& text) override;
 
   // Queue answers for the next questions; when the queue is empty `defaultAnswer` is used.
   void answer(bool yes) { answers.push_back(yes); }
@@ -39,6 +48,16 @@ class ScriptedFrontend : public Frontend {
   std::vector<Screen> screens;
   // Runs while a screen is shown (a test acts on the open screen here).
   std::function<void(Screen)> onShow;
+
+  // Battles shown with ShowScreen(ShipCombat) are fought by `pilot`; in manual
+  // mode the moves come from `moves` (ability ids, 0 ends the turn) and the
+  // built-in pilot finishes the battle when they run out.
+  PilotMode pilot = PilotMode::Auto;
+  // False: a battle shown is not fought at all; the test sets its outcome itself.
+  bool fightBattles = true;
+  std::deque<int> moves;
+  std::vector<PanelLine> panel;
+  int panelCount(const std::string& topic) const;
 };
 
 }  // namespace qm::test
