@@ -183,6 +183,7 @@ void InterceptAndAttack() {
                 "attack?"))
     return;
 
+  Combat.ScanRecord = k;  // loot, boarding chance and tier read the contact during the battle
   SetupShipCombat(type, faction, kind, contact[4]);
   AnnounceHostileEncounter();
   const bool ownFaction = faction == Game.Player[Pl::Faction];
@@ -190,6 +191,7 @@ void InterceptAndAttack() {
   Combat.EnemyAbilities[12] = kFlee;
   if (kind == Civilian && contact[9] > 1) Combat.EnemyShip[6] = 0;
   UI().ShowScreen(Screen::ShipCombat);
+  Combat.ScanRecord = 0;
   r[1] = 0;
 
   if (Game.Ship[Sh::Alive] <= 0) {
