@@ -23,8 +23,20 @@ struct Image {
   std::vector<uint32_t> pixels;
 };
 
-// Draws the picture; width or height below 1 give an empty image.
+// Draws the picture; width or height below 1 (or above 16384) give an empty image.
+// The same request always gives the same pixels.
 Image Draw(const Request& request);
+
+// The family a name is drawn by ("planet", "ship", "button", ... or "fallback").
+std::string FamilyOf(const std::string& name);
+
+// A sensible size for a picture whose screen gives no size of its own
+// (e.g. a location picture 40 x 40, a ship scene 300 x 200).
+struct Size {
+  int width = 0;
+  int height = 0;
+};
+Size NaturalSize(const std::string& name);
 
 // Writes an image as PNG (for screenshots and contact sheets); false on failure.
 bool WritePng(const Image& image, const std::string& path);
