@@ -136,6 +136,26 @@ std::vector<Cell> Group(const std::string& g) {
     add("Marker_Mission.jpg", 30, 30);
     add("Marker_Select.jpg", 30, 30);
   }
+  if (g == "small") {
+    for (const char* p : {"Sun", "Earth", "Moon", "Mars", "Jupiter", "Saturn", "wormhole", "earth4", "desert1", "dark5",
+                          "asteroids", "PirateBase", "lifepod", "treasure", "ghostship", "alienartifact", "secretdata"})
+      add(std::string(p) + ".jpg", 28, 28);
+    for (const char* s : {"Skill_Fire_Gun_on", "Skill_Cloak_off", "Skill_EMP_ActiveMod", "Skill_Trader_on"})
+      add(std::string(s) + ".jpg", 24, 24);
+    add("hero1_20y.jpg", 48, 58);
+    add("Fedpilot1.jpg", 48, 58);
+    add("FederationLogo.jpg", 24, 24);
+    add("Fed_Rank6.jpg", 32, 20);
+    add("Federation_Paladin_topwire.jpg", 60, 45);
+    add("Pirate_Patton_scene.jpg", 100, 66);
+    add("Pirate_Patton_l_f2.jpg", 100, 60);
+    add("GameSettingsON_02.jpg", 90, 16, "Music");
+  }
+  if (g == "wires") {
+    for (const char* t : {"Starwolf", "Killerbee", "Orion", "Shadowcat", "Hellcat", "Patton", "Shark", "Ferendar", "Neptun",
+                          "Galaxy", "Corsair", "Marauder", "Skybreaker", "Blackjack", "OrionSquad", "Spacestation"})
+      add(std::string("Federation_") + t + "_topwire.jpg", 140, 105);
+  }
   if (g == "big") {
     add("hero2_20y.jpg", 200, 240);
     add("hero1_70y.jpg", 200, 240);

@@ -286,7 +286,7 @@ void StarField(const Canvas& c, Rng& rng, double density) {
 void SpaceBackdrop(const Canvas& c, uint32_t seed, double nebula) {
   Rng rng(seed);
   const double hue = rng.Unit();
-  const Rgb na = Hsv(hue, 0.75, 0.55), nb = Hsv(hue + 0.18 + rng.Range(0, 0.2), 0.7, 0.45);
+  const Rgb na = Hsv(hue, 0.7, 0.7), nb = Hsv(hue + 0.18 + rng.Range(0, 0.2), 0.65, 0.6);
   int stride = 0;
   uint32_t* px = DirectPixels(c, stride);
   if (!px) {

@@ -109,8 +109,7 @@ void TopPlan(const Canvas& c, const ShipShape& s, int faction) {
   const double L = std::min(c.h * 0.86, c.w * 0.86 / std::max(0.5, s.wingSpan + 0.1));
   const double cx = c.w / 2, top = (c.h - L) / 2;
   auto P = [&](double u, double side) { return std::array<double, 2>{cx + side * L, top + (1 - u) * L}; };
-  const double bw = s.cls == 0 ? 0.3 : 0.06 + 0.025 * s.cls + (s.freighter ? 0.04 : 0);
-  const double tw = bw * 0.8, span = s.wingSpan / 2;
+  const double span = s.wingSpan / 2;
   const Rgb line = Mix(ui::kCyan, LiveryOf(faction).accent, 0.3);
   if (s.cls == 0) {  // the starbase from above: ring, spokes, hub
     const double R = std::min(c.w, c.h) * 0.42;
@@ -134,8 +133,9 @@ void TopPlan(const Canvas& c, const ShipShape& s, int faction) {
     return;
   }
   // the plan follows the side view's thickness; darts add their wings
-  const double widen = (s.hull == Hull::Wedge || s.hull == Hull::Carrier) ? 0.55 : 0.4;
+  const double widen = (s.hull == Hull::Wedge || s.hull == Hull::Carrier) ? 1.0 : 0.75;
   auto half = [&](double u) { return (s.BottomAt(u) - s.TopAt(u)) / s.aspect * widen; };
+  const double bw = half(0.5), tw = half(0.03);
   cairo_new_path(cr);
   for (int side = 1; side >= -1; side -= 2) {
     for (int k = 0; k <= 24; ++k) {
@@ -150,6 +150,16 @@ void TopPlan(const Canvas& c, const ShipShape& s, int faction) {
     }
   }
   cairo_close_path(cr);
+  SetColor(cr, line, 0.14);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_set_line_width(cr, std::max(3.0, L * 0.04));
+  SetColor(cr, line, 0.22);
+  cairo_stroke_preserve(cr);
+  cairo_restore(cr);
+  cairo_set_line_width(cr, std::max(1.2, L * 0.012));
+  SetColor(cr, Mix(line, {1, 1, 1}, 0.4), 0.95);
+  cairo_stroke(cr);
   // inner structure: spine, decks, engines, cockpit
   cairo_set_line_width(cr, std::max(0.5, L * 0.005));
   SetColor(cr, line, 0.6);
