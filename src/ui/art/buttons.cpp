@@ -140,7 +140,11 @@ void Backdrop(const Canvas& c, const Item& it, const std::string& caption) {
   const bool dialog = StartsWith(it.prefix, "message") || Contains(it.prefix, "klein");
   SpaceBackdrop(c, seed, dialog ? 0.35 : 0.75);
   Rng rng(seed ^ 0xBAC4u);
-  if (!dialog && c.w >= 300) {
+  // the title screens show a world in the distance; working screens keep a quiet sky
+  static constexpr std::string_view kTitleScreens[] = {"start", "credit", "highscore", "retire", "intro", "title"};
+  bool title = false;
+  for (std::string_view t : kTitleScreens) title = title || Contains(it.prefix, t);
+  if (title && c.w >= 300) {
     static constexpr std::array<std::string_view, 8> kWorlds = {"earth5", "jupiter", "red6",  "ice1",
                                                                 "toxic2", "ocean1",  "dark5", "desert3"};
     const double r = c.Min() * rng.Range(0.22, 0.38);

@@ -26,6 +26,11 @@ void Explosion(const Canvas& c, uint32_t seed) {
   cairo_t* cr = c.cr;
   Rng rng(seed);
   const double x = c.w / 2, y = c.h / 2, R = c.Min() * 0.42;
+  for (int i = 0; i < 14; ++i) {  // billows of burning gas
+    const double a = rng.Range(0, 2 * M_PI), d = rng.Range(0.1, 0.6) * R;
+    Glow(cr, x + d * std::cos(a), y + d * std::sin(a), R * rng.Range(0.25, 0.45),
+         Mix(Hex(0x801800), Hex(0xff8a20), rng.Unit()), 0.9);
+  }
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_set_line_width(cr, std::max(1.0, R * 0.03));
@@ -36,11 +41,6 @@ void Explosion(const Canvas& c, uint32_t seed) {
   cairo_arc(cr, 0, 0, R * 1.1, 0, 2 * M_PI);
   cairo_restore(cr);
   cairo_stroke(cr);
-  for (int i = 0; i < 14; ++i) {  // billows
-    const double a = rng.Range(0, 2 * M_PI), d = rng.Range(0, 0.55) * R;
-    Glow(cr, x + d * std::cos(a), y + d * std::sin(a), R * rng.Range(0.3, 0.6),
-         Mix(Hex(0xff5010), Hex(0xffb030), rng.Unit()), 0.55);
-  }
   Glow(cr, x, y, R * 0.5, {1, 0.95, 0.8}, 1);
   cairo_set_line_width(cr, std::max(0.8, R * 0.015));
   for (int i = 0; i < 24; ++i) {  // debris streaks
@@ -53,14 +53,16 @@ void Explosion(const Canvas& c, uint32_t seed) {
   cairo_restore(cr);
 }
 
+// Ships flying in a wedge: the leader ahead, wingmen behind it, the far ones smaller.
 void Formation(const Canvas& c, int faction, uint32_t seed, int ships) {
   static constexpr std::array<std::string_view, 6> kStems = {"marauder", "neptun", "patton", "corsair", "shark", "paladin"};
   Rng rng(seed);
-  for (int i = 0; i < ships; ++i) {
-    const double depth = 1 - i / static_cast<double>(ships);  // far ships first
-    const double s = 0.18 + 0.3 * (1 - depth);
-    const double x = c.w * rng.Range(0.02, 0.75), y = c.h * (0.1 + 0.7 * rng.Unit());
-    ShipSide(c, kStems[static_cast<size_t>(rng.Int(6))], faction, x, y, c.w * s, c.h * s * 0.6);
+  for (int i = ships - 1; i >= 0; --i) {
+    const int rank = (i + 1) / 2, side = i % 2 ? -1 : 1;
+    const double s = 0.36 - 0.045 * rank;
+    const double x = c.w * (0.6 - 0.14 * rank + rng.Range(-0.02, 0.02)) - c.w * s / 2;
+    const double y = c.h * (0.45 + side * 0.13 * rank + rng.Range(-0.02, 0.02)) - c.h * s * 0.3;
+    ShipSide(c, kStems[static_cast<size_t>(i == 0 ? 0 : 1 + rng.Int(5))], faction, x, y, c.w * s, c.h * s * 0.6);
   }
 }
 
@@ -163,7 +165,7 @@ void DrawScene(const Canvas& c, const Name& n, const std::string&) {
       break;
     case Scene::Fleet:
       SpaceBackdrop(c, seed, 0.5);
-      Formation(c, 5, seed, 7);
+      Formation(c, 0, seed, 7);
       break;
     case Scene::Mission: Mission(c); break;
     case Scene::Simulator: Simulator(c); break;
