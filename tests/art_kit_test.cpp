@@ -24,6 +24,15 @@ bool Drawn(const Image& img) {
   return false;
 }
 
+// Premultiplied pixels never have a colour brighter than their alpha.
+bool Premultiplied(const Image& img) {
+  for (uint32_t p : img.pixels) {
+    const uint32_t a = p >> 24;
+    if (((p >> 16) & 255) > a || ((p >> 8) & 255) > a || (p & 255) > a) return false;
+  }
+  return true;
+}
+
 size_t Differing(const Image& a, const Image& b) {
   if (a.pixels.size() != b.pixels.size()) return SIZE_MAX;
   size_t n = 0;
@@ -73,6 +82,9 @@ TEST(ArtKit, EveryFamilyIsReachedByItsNames) {
       {"lifepod.jpg", "object"},
       {"treasurer.jpg", "object"},
       {"ghostshipr.jpg", "object"},
+      {"ghostship.jpg", "object"},
+      {"alienartifact.jpg", "object"},
+      {"secretdata.jpg", "object"},
       {"Sun.jpg", "planet"},
       {"earth4.jpg", "planet"},
       {"wormholer.jpg", "planet"},
@@ -93,6 +105,7 @@ TEST(ArtKit, EveryFamilyIsReachedByItsNames) {
     EXPECT_EQ(FamilyOf(name), family) << name;
     const Image img = Pic(name);
     EXPECT_TRUE(Drawn(img)) << name;
+    EXPECT_TRUE(Premultiplied(img)) << name;
     const Size natural = NaturalSize(name);
     EXPECT_GT(natural.width, 0) << name;
     EXPECT_GT(natural.height, 0) << name;
@@ -242,6 +255,7 @@ TEST(ArtKit, HostileNamesAndCaptionsStillDraw) {
       const Image img = Draw({name, w, h, "\xe9t\xe9 \xff caption \x01 " + std::string(3000, 'W')});
       EXPECT_EQ(img.width, w) << name.substr(0, 40);
       EXPECT_EQ(img.pixels.size(), static_cast<size_t>(w) * h);
+      EXPECT_TRUE(Premultiplied(img)) << name.substr(0, 40);
       if (w >= 48) {
         EXPECT_TRUE(Drawn(img)) << name.substr(0, 40);
       }

@@ -76,17 +76,13 @@ void Treasure(const Canvas& c, double x, double y, double r) {
 
 void Ghost(const Canvas& c, double x, double y, double w, double h) {
   cairo_t* cr = c.cr;
-  // drained of colour and tinted a sickly green, only where the hull is
+  // a grey hull tinted a sickly green, only where the hull is
   cairo_push_group(cr);
   ShipSide(c, "galaxy", 5, x, y, w, h);
   cairo_pattern_t* hull = cairo_pop_group(cr);
   cairo_set_source(cr, hull);
   cairo_paint_with_alpha(cr, 0.9);
-  cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-  SetColor(cr, {0.5, 0.5, 0.5}, 1);
-  cairo_mask(cr, hull);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  SetColor(cr, {0.2, 0.5, 0.35}, 0.3);
+  SetColor(cr, {0.2, 0.5, 0.35}, 0.35);
   cairo_mask(cr, hull);
   cairo_pattern_destroy(hull);
   Rng rng(3);
