@@ -347,32 +347,48 @@ void Wormhole(const Canvas& c, const std::string& base, double x, double y, doub
 
 }  // namespace
 
-// One rock: an irregular outline, lit from the upper left, with a few pits.
+// One rock: an irregular rounded outline, lit from the upper left, with pits.
 void Rock(cairo_t* cr, Rng& rng, double x, double y, double r, Rgb tone) {
-  const int pts = 9;
-  for (int i = 0; i < pts; ++i) {
-    const double a = i * 2 * M_PI / pts, rr = r * rng.Range(0.7, 1.1);
-    if (i == 0)
-      cairo_move_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
-    else
-      cairo_line_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
+  constexpr int kPts = 12;
+  double px[kPts], py[kPts];
+  const double squash = rng.Range(0.7, 1.0), turn = rng.Range(0, M_PI);
+  for (int i = 0; i < kPts; ++i) {
+    const double a = i * 2 * M_PI / kPts, rr = r * rng.Range(0.78, 1.05);
+    const double ux = rr * std::cos(a), uy = rr * std::sin(a) * squash;
+    px[i] = x + ux * std::cos(turn) - uy * std::sin(turn);
+    py[i] = y + ux * std::sin(turn) + uy * std::cos(turn);
+  }
+  // curves through the midpoints, the points as control points: a lumpy but smooth outline
+  cairo_move_to(cr, (px[0] + px[1]) / 2, (py[0] + py[1]) / 2);
+  for (int i = 1; i <= kPts; ++i) {
+    const int k = i % kPts, n = (i + 1) % kPts;
+    const double mx = (px[k] + px[n]) / 2, my = (py[k] + py[n]) / 2;
+    cairo_curve_to(cr, px[k], py[k], px[k], py[k], mx, my);
   }
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, r * 0.1, x, y, r * 1.2);
-  const Rgb hi = Mix(tone, {1, 0.95, 0.85}, 0.35), lo = Scale(tone, 0.18);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.45, y - r * 0.45, r * 0.05, x - r * 0.1, y - r * 0.1, r * 1.25);
+  const Rgb hi = Mix(tone, {1, 0.95, 0.85}, 0.3), lo = Scale(tone, 0.12);
   cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.55, tone.r * 0.7, tone.g * 0.7, tone.b * 0.7);
   cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
   cairo_set_source(cr, g);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
-  cairo_set_line_width(cr, std::max(0.5, r * 0.05));
-  SetColor(cr, Scale(tone, 0.12), 0.8);
-  cairo_stroke(cr);
-  for (int i = 0; i < 3 && r > 4; ++i) {
-    SetColor(cr, Scale(tone, 0.35), 0.6);
-    cairo_arc(cr, x + rng.Range(-0.5, 0.5) * r, y + rng.Range(-0.5, 0.5) * r, r * rng.Range(0.08, 0.2), 0, 2 * M_PI);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  for (int i = 0; i < 6 && r > 3; ++i) {  // pits, shadowed towards the light
+    const double cx = x + rng.Range(-0.6, 0.5) * r, cy = y + rng.Range(-0.6, 0.5) * r, cr2 = r * rng.Range(0.06, 0.18);
+    SetColor(cr, {1, 0.95, 0.85}, 0.12);
+    cairo_arc(cr, cx + cr2 * 0.25, cy + cr2 * 0.25, cr2, 0, 2 * M_PI);
+    cairo_fill(cr);
+    SetColor(cr, Scale(tone, 0.45), 0.5);
+    cairo_arc(cr, cx, cy, cr2, 0, 2 * M_PI);
     cairo_fill(cr);
   }
+  cairo_restore(cr);
+  cairo_set_line_width(cr, std::max(0.5, r * 0.03));
+  SetColor(cr, Scale(tone, 0.1), 0.7);
+  cairo_stroke(cr);
 }
 
 namespace {
@@ -385,48 +401,78 @@ void AsteroidField(const Canvas& c, uint32_t seed, double x, double y, double r)
     cairo_arc(c.cr, x + rng.Range(-1, 1) * r, y + rng.Range(-0.7, 0.7) * r, std::max(0.4, r * 0.02), 0, 2 * M_PI);
     cairo_fill(c.cr);
   }
-  const int rocks = 7 + rng.Int(4);
+  // a drifting band of rocks: small ones far out, a few large ones near the middle
+  const int rocks = 11 + rng.Int(4);
   for (int i = 0; i < rocks; ++i) {
-    const double a = rng.Range(0, 2 * M_PI), d = rng.Range(0.1, 0.75) * r;
-    Rock(c.cr, rng, x + d * std::cos(a), y + d * std::sin(a) * 0.75, r * rng.Range(0.1, 0.3),
-         Mix(tone, Hex(0x9a8060), rng.Unit() * 0.5));
+    const double a = rng.Range(0, 2 * M_PI), d = std::sqrt(rng.Unit()) * 0.85 * r;
+    const double size = r * (0.07 + 0.2 * (1 - d / r) * rng.Range(0.5, 1.0));
+    Rock(c.cr, rng, x + d * std::cos(a), y + d * std::sin(a) * 0.6, size, Mix(tone, Hex(0x9a8060), rng.Unit() * 0.5));
   }
 }
 
 void Hideout(const Canvas& c, uint32_t seed, double x, double y, double r) {
   Rng rng(seed);
   cairo_t* cr = c.cr;
-  Rock(cr, rng, x, y + r * 0.1, r * 0.78, Hex(0x5a5048));
-  // station modules bolted onto the rock
   const Livery& pir = LiveryOf(0);
-  for (int i = 0; i < 4; ++i) {
-    const double mx = x + rng.Range(-0.45, 0.3) * r, my = y + rng.Range(-0.45, 0.25) * r;
-    const double mw = r * rng.Range(0.22, 0.4), mh = r * rng.Range(0.12, 0.2);
-    Panel(cr, mx, my, mw, mh, Scale(pir.hull, 0.7), pir.hullDark, mh * 0.2);
-    SetColor(cr, {1.0, 0.8, 0.4}, 0.9);
-    for (double wx = mx + mw * 0.15; wx < mx + mw * 0.9; wx += mw * 0.2) {
-      cairo_rectangle(cr, wx, my + mh * 0.4, std::max(0.7, mw * 0.06), std::max(0.7, mh * 0.18));
-    }
-    cairo_fill(cr);
-  }
-  // antenna mast and docking arm
-  cairo_set_line_width(cr, std::max(0.8, r * 0.04));
-  SetColor(cr, pir.hull, 1);
-  cairo_move_to(cr, x + r * 0.1, y - r * 0.45);
-  cairo_line_to(cr, x + r * 0.15, y - r * 0.95);
-  cairo_move_to(cr, x + r * 0.5, y + r * 0.1);
-  cairo_line_to(cr, x + r * 0.95, y + r * 0.05);
+  // a docking ring around the rock, its far half first
+  auto ring = [&](bool front) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y + r * 0.05);
+    cairo_rotate(cr, -0.25);
+    cairo_scale(cr, 1, 0.28);
+    cairo_rectangle(cr, -r * 2, front ? 0 : -r * 4, r * 4, r * 4);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, r * 0.16);
+    SetColor(cr, front ? pir.hull : Scale(pir.hull, 0.5), 1);
+    cairo_arc(cr, 0, 0, r * 0.95, 0, 2 * M_PI);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, r * 0.04);
+    SetColor(cr, pir.accent, front ? 0.9 : 0.5);
+    cairo_arc(cr, 0, 0, r * 0.95, 0, 2 * M_PI);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  };
+  ring(false);
+  Rock(cr, rng, x, y, r * 0.72, Hex(0x5e544a));
+  // a lit hangar mouth cut into the rock
+  RoundedRect(cr, x - r * 0.3, y - r * 0.05, r * 0.42, r * 0.22, r * 0.05);
+  SetColor(cr, {0.05, 0.03, 0.02}, 1);
+  cairo_fill(cr);
+  Glow(cr, x - r * 0.09, y + r * 0.06, r * 0.22, {1, 0.6, 0.25}, 0.8);
+  // a command tower with lit windows and a red beacon
+  const double tx = x + r * 0.2, ty = y - r * 0.75;
+  Panel(cr, tx - r * 0.09, ty, r * 0.18, r * 0.45, Scale(pir.hull, 0.8), pir.hullDark, r * 0.03);
+  Panel(cr, tx - r * 0.2, ty - r * 0.08, r * 0.4, r * 0.12, Scale(pir.hull, 0.9), pir.hullDark, r * 0.03);
+  SetColor(cr, {1.0, 0.8, 0.4}, 0.9);
+  for (int i = 0; i < 4; ++i) cairo_rectangle(cr, tx - r * 0.15 + i * r * 0.08, ty - r * 0.05, r * 0.04, r * 0.04);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, std::max(0.7, r * 0.025));
+  SetColor(cr, pir.hullDark, 1);
+  cairo_move_to(cr, tx, ty - r * 0.08);
+  cairo_line_to(cr, tx, ty - r * 0.25);
   cairo_stroke(cr);
-  Glow(cr, x + r * 0.15, y - r * 0.95, r * 0.2, pir.accent, 0.9);
-  Glow(cr, x + r * 0.95, y + r * 0.05, r * 0.14, pir.accent, 0.9);
-  // the black flag's skull
-  SetColor(cr, {0.92, 0.9, 0.85}, 0.9);
-  cairo_arc(cr, x - r * 0.05, y + r * 0.35, r * 0.1, 0, 2 * M_PI);
+  Glow(cr, tx, ty - r * 0.25, r * 0.12, pir.accent, 1);
+  // the black flag on the rock's face
+  const double fx = x - r * 0.45, fy = y - r * 0.45;
+  cairo_rectangle(cr, fx, fy, r * 0.3, r * 0.2);
+  SetColor(cr, {0.05, 0.05, 0.05}, 1);
   cairo_fill(cr);
-  SetColor(cr, {0.1, 0.05, 0.05}, 1);
-  cairo_arc(cr, x - r * 0.09, y + r * 0.34, r * 0.025, 0, 2 * M_PI);
-  cairo_arc(cr, x - r * 0.01, y + r * 0.34, r * 0.025, 0, 2 * M_PI);
+  SetColor(cr, {0.92, 0.9, 0.85}, 1);
+  cairo_arc(cr, fx + r * 0.15, fy + r * 0.09, r * 0.055, 0, 2 * M_PI);
   cairo_fill(cr);
+  cairo_set_line_width(cr, std::max(0.5, r * 0.02));
+  cairo_move_to(cr, fx + r * 0.07, fy + r * 0.17);
+  cairo_line_to(cr, fx + r * 0.23, fy + r * 0.12);
+  cairo_move_to(cr, fx + r * 0.07, fy + r * 0.12);
+  cairo_line_to(cr, fx + r * 0.23, fy + r * 0.17);
+  cairo_stroke(cr);
+  ring(true);
+  for (int i = 0; i < 5; ++i) {  // running lights along the ring
+    const double a = 0.3 + i * 0.55;
+    const double lx = x + r * 0.95 * std::cos(a) * std::cos(-0.25) - r * 0.95 * std::sin(a) * 0.28 * std::sin(-0.25);
+    const double ly = y + r * 0.05 + r * 0.95 * std::cos(a) * std::sin(-0.25) + r * 0.95 * std::sin(a) * 0.28 * std::cos(-0.25);
+    Glow(cr, lx, ly, r * 0.07, i % 2 ? Rgb{1, 0.3, 0.2} : Rgb{1, 0.85, 0.5}, 1);
+  }
 }
 
 }  // namespace
