@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/career.h"
+#include "catalogue/equipment.h"
+#include "catalogue/equipment_limits.h"
+#include "catalogue/ships.h"
 #include "ui/art/art_kit.h"
 #include "ui/art/paint.h"
 
@@ -55,6 +59,8 @@ TEST(ArtKit, EveryFamilyIsReachedByItsNames) {
       {"Federation_Missile_R.jpg", "missile"},
       {"Skill_Fire_Gun_on.jpg", "icon"},
       {"Skill_EMP_ActiveMod.jpg", "icon"},
+      {"Skill_Reinforcements_on.jpg", "icon"},
+      {"Skill_ShieldBoost_off.jpg", "icon"},
       {"Equipment_Laser.jpg", "icon"},
       {"equipment_gun_selected.jpg", "icon"},
       {"Federation_Starwolf_scene.jpg", "ship"},
@@ -109,6 +115,50 @@ TEST(ArtKit, EveryFamilyIsReachedByItsNames) {
     const Size natural = NaturalSize(name);
     EXPECT_GT(natural.width, 0) << name;
     EXPECT_GT(natural.height, 0) << name;
+  }
+}
+
+// Every picture name the game's catalogue builds lands in the family meant for it.
+TEST(ArtKit, TheCataloguesNamesReachTheirFamilies) {
+  for (int id = 1; id <= 37; ++id) {
+    const std::string base = combatActionPicture(id);
+    ASSERT_FALSE(base.empty()) << id;
+    for (const char* suffix : {"_on.jpg", "_off.jpg", "_ActiveMod.jpg"}) EXPECT_EQ(FamilyOf(base + suffix), "icon") << base;
+  }
+  for (int id = 1; id <= 31; ++id) {
+    const std::string base = abilityPicture(id);
+    if (base.empty()) continue;
+    EXPECT_EQ(FamilyOf(base + "_on.jpg"), "icon") << base;
+  }
+  for (int faction = 0; faction <= 4; ++faction) {
+    for (int type = -1; type <= kShipTypes; ++type) {
+      if (type == 0) continue;
+      const std::string stem = shipPictureName(type, faction);
+      for (const char* suffix : {"_scene.jpg", "_scene_sm.jpg", "_topwire.jpg", "_sidewire.jpg", "_l_n.jpg", "_l_s.jpg",
+                                 "_l_f2.jpg", "_r_n.jpg", "_r_f8.jpg", "_Scene.jpg", "_R.jpg"})
+        EXPECT_EQ(FamilyOf(stem + suffix), "ship") << stem + suffix;
+    }
+  }
+  EXPECT_EQ(FamilyOf(shipPictureName(0, 1) + ".jpg"), "ship");
+  for (int item = 0; item < kGunItems; ++item) EXPECT_EQ(FamilyOf(gunPictureBase(item) + ".jpg"), "icon");
+  for (int item = 0; item < kMissileItems; ++item) {
+    EXPECT_EQ(FamilyOf(missilePictureBase(item) + ".jpg"), "icon");
+    EXPECT_EQ(FamilyOf(missilePictureBase(item) + "_Side_l.jpg"), "missile");
+    EXPECT_EQ(FamilyOf(missilePictureBase(item) + "_Side_r.jpg"), "missile");
+  }
+  for (int item = 0; item < kEngineItems; ++item) EXPECT_EQ(FamilyOf(enginePictureBase(item) + ".jpg"), "icon");
+  for (int item = 0; item < kTargetingItems; ++item) EXPECT_EQ(FamilyOf(targetingPictureBase(item) + ".jpg"), "icon");
+  for (int item = 0; item < kEcmItems; ++item) EXPECT_EQ(FamilyOf(ecmPictureBase(item) + ".jpg"), "icon");
+  for (int item = 0; item < kCargoSystemItems; ++item) EXPECT_EQ(FamilyOf(cargoSystemPictureBase(item) + ".jpg"), "icon");
+  for (int portrait = 0; portrait <= 2; ++portrait)
+    for (int age : {20, 40, 60, 100, 200}) EXPECT_EQ(FamilyOf(portraitPicture(portrait, age)), "portrait");
+  // the location pictures by number, and their large and grey views
+  for (const char* name : {"Sun", "Earth", "Moon", "Mars", "Jupiter", "Saturn", "wormhole", "earth4", "earth3", "earth2",
+                           "jungle1", "desert1", "dark5", "red3", "dark3", "dark1", "red6", "dark6", "earth5", "earth6",
+                           "earth7", "red7", "dark7", "asteroids", "PirateBase", "earth15", "red4", "toxic2", "desert6",
+                           "desert7", "desert3", "jungle2", "red5", "earth8", "toxic1", "desert5", "ice1", "desert8",
+                           "earth11", "earth13", "earth12", "ocean1", "red1", "earth1", "jungle7", "red2"}) {
+    for (const char* suffix : {".jpg", "r.jpg", "rg.jpg"}) EXPECT_EQ(FamilyOf(std::string(name) + suffix), "planet") << name;
   }
 }
 

@@ -27,6 +27,7 @@ bool DigitsAfter(std::string_view s, std::string_view prefix) {
 
 GaugeName ParseGauge(std::string_view s) {
   GaugeName g;
+  if (StartsWith(s, "skill_") || StartsWith(s, "equipment_")) return g;  // "Skill_Reinforcements" is an icon
   if (DigitsAfter(s, "shield_")) g = {Gauge::Shield, TrailingNumber(s, 0), 30};
   else if (DigitsAfter(s, "combo_")) g = {Gauge::Combo, TrailingNumber(s, 0), 5};
   else if (DigitsAfter(s, "ap8x")) g = {Gauge::Ap8, TrailingNumber(s, 0), 8};

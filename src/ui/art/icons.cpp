@@ -46,7 +46,7 @@ constexpr Keyword kMoreKeywords[] = {
     {"cleanrecord", Glyph::Law},  {"amnesty", Glyph::Law},    {"streetwise", Glyph::Law},
     {"rumors", Glyph::Star},      {"legendary", Glyph::Star}, {"syndicate", Glyph::Mask},
     {"traitor", Glyph::Mask},     {"hacker", Glyph::Mask},    {"shipspecial", Glyph::Gear},
-    {"traveller", Glyph::Engine}, {"raiding", Glyph::Shuttle},
+    {"traveller", Glyph::Engine}, {"raiding", Glyph::Shuttle},  {"misc", Glyph::Gear},
 };
 
 Glyph GlyphOf(std::string_view s, uint32_t seed) {
@@ -376,7 +376,10 @@ void IconTile(const Canvas& c, Glyph g, State st, bool advanced, int level, cons
 
 }  // namespace
 
-bool MatchIcon(const Name& n) { return StartsWith(n.low, "skill_") || StartsWith(n.low, "equipment_"); }
+// "Misc" is the picture of the equipment items without one of their own.
+bool MatchIcon(const Name& n) {
+  return StartsWith(n.low, "skill_") || StartsWith(n.low, "equipment_") || n.low == "misc";
+}
 
 void DrawIcon(const Canvas& c, const Name& n, const std::string& caption) {
   std::string_view s = n.low;
@@ -401,7 +404,8 @@ void DrawIcon(const Canvas& c, const Name& n, const std::string& caption) {
   const Glyph g = GlyphOf(s, Hash(s));
   const bool advanced = EndsWith(s, "adv");
   const int level = std::clamp(TrailingNumber(s, 1), 1, 3);
-  if (StartsWith(n.low, "equipment_") && st == State::On && !EndsWith(n.low, "_normal")) {
+  const bool item = (StartsWith(n.low, "equipment_") && st == State::On && !EndsWith(n.low, "_normal")) || n.low == "misc";
+  if (item) {
     // an equipment item: the part on a dark display
     SetColor(c.cr, ui::kDeep, 1);
     cairo_paint(c.cr);
