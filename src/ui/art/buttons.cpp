@@ -120,7 +120,7 @@ void Button(const Canvas& c, const Item& it, const std::string& caption) {
   }
   if (!caption.empty()) {
     const Rgb ink = hover ? Rgb{1, 1, 1} : on ? Mix(ui::kInk, ui::kAmber, 0.35) : ui::kInk;
-    Caption(cr, caption, textX, m, textW, c.h - 2 * m, ink, std::max(6.0, std::min(c.h * 0.5, 22.0)));
+    Caption(cr, caption, textX, m, textW, c.h - 2 * m, ink, std::max(6.0, c.h * 0.5));
   } else {
     // no caption: a chevron mark, so the item still reads as clickable
     const double s = c.Min() * 0.18;

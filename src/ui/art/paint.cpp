@@ -250,7 +250,10 @@ void Nebula(const Canvas& c, uint32_t seed, Rgb a, Rgb b, double strength) {
 
 void StarField(const Canvas& c, Rng& rng, double density) {
   const double area = c.w * c.h;
-  const int count = static_cast<int>(std::min(2500.0, area / 900.0 * density));
+  // small pictures get stars by area; from about 800 x 600 on the count follows the
+  // shape only, so the same picture drawn at twice the size looks the same, only sharper
+  const double byShape = 600.0 * area / std::max(1.0, c.Min() * c.Min());
+  const int count = static_cast<int>(std::min({2500.0, area / 900.0, byShape}) * density);
   const double unit = std::max(0.6, c.Min() / 600.0);
   // Faint stars in three brightness buckets, one fill each (fast).
   for (int bucket = 0; bucket < 3; ++bucket) {
