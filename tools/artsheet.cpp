@@ -151,6 +151,13 @@ std::vector<Cell> Group(const std::string& g) {
     add("Pirate_Patton_l_f2.jpg", 100, 60);
     add("GameSettingsON_02.jpg", 90, 16, "Music");
   }
+  if (g == "worlds") {
+    for (const char* p : {"earth1", "earth2", "earth3", "earth4", "earth5", "earth6", "earth7", "earth8", "earth11", "earth12",
+                          "earth13", "earth15", "red1", "red2", "red3", "red4", "red5", "red6", "red7", "dark1", "dark3",
+                          "dark5", "dark6", "dark7", "desert1", "desert3", "desert5", "desert6", "desert7", "desert8",
+                          "jungle1", "jungle2", "jungle7", "toxic1", "toxic2", "ice1", "ocean1"})
+      add(std::string(p) + ".jpg", 56, 56);
+  }
   if (g == "wires") {
     for (const char* t : {"Starwolf", "Killerbee", "Orion", "Shadowcat", "Hellcat", "Patton", "Shark", "Ferendar", "Neptun",
                           "Galaxy", "Corsair", "Marauder", "Skybreaker", "Blackjack", "OrionSquad", "Spacestation"})

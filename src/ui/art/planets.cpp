@@ -185,6 +185,18 @@ void PlanetDisc(const Canvas& c, std::string_view base, double x, double y, doub
   const uint32_t seed = Hash(p.base);
   Rng rng(seed);
   Style st = StyleOf(p.look);
+  if (p.look == Look::Earth) {
+    // earth-like worlds come in several climates
+    static constexpr std::array<uint32_t, 5> kClimates[] = {
+        {0x0a2458, 0x1f6fa8, 0x3f7a35, 0x8a8a4a, 0xc8b890},   // temperate
+        {0x0a3050, 0x2a7090, 0x8a6a3a, 0xb08850, 0xd8c090},   // arid
+        {0x102848, 0x3a6a90, 0x6a7a6a, 0xa0a8a0, 0xe8eef0},   // tundra
+        {0x063a4a, 0x1a8a8a, 0x2a6a2a, 0x4a9a3a, 0x9aa060}};  // tropical
+    const int climate = rng.Int(4);
+    st.ramp = kClimates[climate];
+    if (climate == 2) st.ice = 0.7;
+    st.sea = std::clamp(st.sea + rng.Range(-0.12, 0.12), 0.25, 0.75);
+  }
   // Every planet its own: a shifted palette, sea level, clouds, craters.
   std::array<Rgb, 5> ramp;
   const Rgb tint{rng.Range(0.85, 1.15), rng.Range(0.85, 1.15), rng.Range(0.85, 1.15)};
@@ -195,7 +207,7 @@ void PlanetDisc(const Canvas& c, std::string_view base, double x, double y, doub
   if (st.sea > 0.05) st.sea = std::clamp(st.sea + rng.Range(-0.08, 0.08), 0.1, 0.85);
   st.clouds = std::clamp(st.clouds + rng.Range(-0.15, 0.15), 0.0, 0.9);
   st.craters += rng.Int(st.craters + 1);
-  const double freq = rng.Range(1.4, 2.6);
+  const double freq = rng.Range(1.2, 3.0);
   const double bandFreq = rng.Range(7, 14);
   const double spin = rng.Range(0, 6.28);
   const Rgb atmo = Hex(st.atmo);
