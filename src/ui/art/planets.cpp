@@ -69,18 +69,18 @@ struct Style {
 
 Style StyleOf(Look look) {
   switch (look) {
-    case Look::Jungle: return {{0x0c3436, 0x1d6e60, 0x1c5a1c, 0x3c8e2c, 0x86a848}, 0.38, 0.55, 0.92, 0x8affc0, 0.5, 0, false, false};
+    case Look::Jungle: return {{0x0c3436, 0x1d6e60, 0x1c5a1c, 0x3c8e2c, 0x86a848}, 0.38, 0.55, 0.95, 0x8affc0, 0.5, 0, false, false};
     case Look::Desert: return {{0x6a3a1a, 0x8a5428, 0xb8763a, 0xdcaa62, 0xf4dca0}, 0.12, 0.12, 1.5, 0xffc080, 0.35, 2, false, false};
     case Look::Dark: return {{0x08080e, 0x161622, 0x2a2a38, 0x4a4458, 0x706880}, 0.35, 0.3, 1.5, 0x9080d0, 0.4, 0, false, true};
     case Look::Red: return {{0x3a0e08, 0x6a2010, 0xa03a20, 0xc86a3a, 0xe8a878}, 0.2, 0.06, 1.5, 0xff8060, 0.35, 4, false, false};
     case Look::Toxic: return {{0x283808, 0x5a6a12, 0x8a9a20, 0xc8c83a, 0xecf480}, 0.3, 0.75, 1.5, 0xc8ff50, 0.55, 0, false, false};
     case Look::Ice: return {{0x3a5a80, 0x6a9ac0, 0xa8cce4, 0xdcecf8, 0xffffff}, 0.3, 0.3, 0.7, 0xc0e8ff, 0.5, 1, false, false};
-    case Look::Ocean: return {{0x04163e, 0x1a5aa0, 0xd8c88a, 0x4a8a40, 0x6a9a58}, 0.7, 0.5, 0.9, 0x70b8ff, 0.6, 0, false, false};
+    case Look::Ocean: return {{0x04163e, 0x1a5aa0, 0xd8c88a, 0x4a8a40, 0x6a9a58}, 0.7, 0.5, 0.94, 0x70b8ff, 0.6, 0, false, false};
     case Look::Moon: return {{0x3a3a3e, 0x55555a, 0x77777c, 0x9a9aa0, 0xc4c4c8}, 0.0, 0.0, 1.5, 0x000000, 0.0, 14, false, false};
-    case Look::Mars: return {{0x4a1808, 0x7a2a12, 0xb04a24, 0xd07a44, 0xecb080}, 0.0, 0.04, 0.88, 0xffa070, 0.3, 8, false, false};
+    case Look::Mars: return {{0x4a1808, 0x7a2a12, 0xb04a24, 0xd07a44, 0xecb080}, 0.0, 0.04, 0.93, 0xffa070, 0.3, 8, false, false};
     case Look::Gas: return {{0x8a5030, 0xc89a6a, 0xe8d0a8, 0xa86a40, 0xf4ecdc}, 0.0, 0.0, 1.5, 0xffd8a0, 0.3, 0, true, false};
     case Look::Ringed: return {{0xa08850, 0xd8c48a, 0xf0e4b8, 0xc0a468, 0xfaf2da}, 0.0, 0.0, 1.5, 0xfff0c0, 0.3, 0, true, false};
-    default: return {{0x0a2458, 0x1f6fa8, 0x3f7a35, 0x8a8a4a, 0xc8b890}, 0.52, 0.6, 0.86, 0x6fb0ff, 0.6, 0, false, false};
+    default: return {{0x0a2458, 0x1f6fa8, 0x3f7a35, 0x8a8a4a, 0xc8b890}, 0.52, 0.6, 0.92, 0x6fb0ff, 0.6, 0, false, false};
   }
 }
 
@@ -194,7 +194,7 @@ void PlanetDisc(const Canvas& c, std::string_view base, double x, double y, doub
         {0x063a4a, 0x1a8a8a, 0x2a6a2a, 0x4a9a3a, 0x9aa060}};  // tropical
     const int climate = rng.Int(4);
     st.ramp = kClimates[climate];
-    if (climate == 2) st.ice = 0.7;
+    if (climate == 2) st.ice = 0.8;
     st.sea = std::clamp(st.sea + rng.Range(-0.12, 0.12), 0.25, 0.75);
   }
   // Every planet its own: a shifted palette, sea level, clouds, craters.
@@ -264,7 +264,7 @@ void PlanetDisc(const Canvas& c, std::string_view base, double x, double y, doub
           const double rim = std::clamp(1 - std::fabs(t - 0.08) / 0.08, 0.0, 1.0);
           col = Mix(Scale(col, 0.72 + 0.28 * std::clamp(0.12 - t, 0.0, 0.12) / 0.12), {1, 1, 1}, rim * 0.12);
         }
-        const double lat = std::fabs(dy);
+        const double lat = std::fabs(dy * 0.98 - nz * 0.2);  // the north pole leans towards the viewer
         if (lat > st.ice - 0.08 * Noise3(q.x * 5, q.y * 5, q.z * 5, seed ^ 77u)) col = Mix(col, {0.95, 0.97, 1}, 0.9);
         if (st.clouds > 0) {
           const double cl = Fbm3(q.x * 3.1 + 19, q.y * 5.2, q.z * 3.1, seed ^ 0xC10Du, 3);
