@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -246,6 +247,30 @@ TEST(ArtKit, PlanetsShipsAndPeopleDifferByName) {
                           100, 120));
   EXPECT_TRUE(allDistinct({"Fed_Rank1.jpg", "Fed_Rank2.jpg", "Fed_Rank5.jpg", "Fed_Rank8.jpg", "OR_Rank1.jpg"}, 64, 40));
   EXPECT_TRUE(allDistinct({"FederationLogo.jpg", "OuterRimLogo.jpg", "CoalitionLogo.jpg", "SyndicateLogo.jpg"}, 64, 64));
+}
+
+// The enemy's combat views face left: they are the player's views mirrored.
+TEST(ArtKit, EnemyViewsFaceLeft) {
+  const int w = 200, h = 120;
+  auto farApart = [](uint32_t p, uint32_t q) {
+    for (int s = 0; s < 32; s += 8)
+      if (std::abs(static_cast<int>((p >> s) & 255) - static_cast<int>((q >> s) & 255)) > 8) return true;
+    return false;
+  };
+  for (const char* stem : {"Federation_Paladin", "Pirate_Marauder", "Coalition_Galaxy"}) {
+    const Image left = Pic(std::string(stem) + "_l_n.jpg", w, h);
+    const Image right = Pic(std::string(stem) + "_r_n.jpg", w, h);
+    int mirrored = 0, straight = 0;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const uint32_t p = left.pixels[static_cast<size_t>(y * w + x)];
+        mirrored += farApart(p, right.pixels[static_cast<size_t>(y * w + (w - 1 - x))]);
+        straight += farApart(p, right.pixels[static_cast<size_t>(y * w + x)]);
+      }
+    }
+    EXPECT_LT(mirrored, w * h / 100) << stem;
+    EXPECT_GT(straight, w * h / 20) << stem;
+  }
 }
 
 TEST(ArtKit, ButtonsCarryTheirCaption) {
