@@ -323,6 +323,16 @@ void ShipSideShape(const Canvas& c, const ShipShape& s, int faction, double x, d
     cairo_arc(cr, f.X(u), f.Y(s.TopAt(u) + 0.07), std::max(0.5, f.H * 0.014), 0, 2 * M_PI);
     cairo_fill(cr);
   }
+  // a sheen along the top edge, where the light catches the hull
+  cairo_set_line_width(cr, std::max(0.8, f.H * 0.035));
+  SetColor(cr, {1, 1, 1}, 0.3);
+  for (size_t i = 0; i < s.top.size(); ++i) {
+    if (i == 0)
+      f.Move(cr, s.top[i].u, s.top[i].v + 0.02);
+    else
+      f.Line(cr, s.top[i].u, s.top[i].v + 0.02);
+  }
+  cairo_stroke(cr);
   // shadow along the belly
   cairo_pattern_t* sh = cairo_pattern_create_linear(0, f.Y(0.05), 0, f.Y(0.4));
   cairo_pattern_add_color_stop_rgba(sh, 0, 0, 0, 0, 0);
