@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -270,6 +271,39 @@ TEST(ArtKit, EnemyViewsFaceLeft) {
     }
     EXPECT_LT(mirrored, w * h / 100) << stem;
     EXPECT_GT(straight, w * h / 20) << stem;
+  }
+}
+
+// A picture drawn at twice the size, shrunk back, is the same picture: every
+// measure follows the requested size, so a larger window only makes it sharper.
+TEST(ArtKit, TwiceTheSizeIsTheSamePictureSharper) {
+  struct Case {
+    const char* name;
+    int w, h;
+    const char* caption;
+    double limit;  // mean difference per channel, 0..255
+  };
+  const Case cases[] = {{"StartScreen_06.jpg", 200, 32, "", 2},        {"StartScreen_06.jpg", 200, 32, "Start a new game", 10},
+                        {"earth4.jpg", 64, 64, "", 4},                 {"Pirate_Corsair_r_f3.jpg", 200, 120, "", 2},
+                        {"hero2_50y.jpg", 100, 120, "", 2},            {"Shield_12.jpg", 20, 120, "", 2},
+                        {"Skill_Cloak_on.jpg", 48, 48, "", 2},         {"Federation_Paladin_topwire.jpg", 120, 90, "", 3},
+                        {"FederationLogo.jpg", 64, 64, "", 2},         {"StartScreen_01.jpg", 400, 300, "", 2},
+                        {"Federation_Marauder_scene.jpg", 300, 200, "", 2}, {"Fed_Rank5.jpg", 64, 40, "", 3}};
+  for (const Case& k : cases) {
+    const Image small = Draw({k.name, k.w, k.h, k.caption});
+    const Image large = Draw({k.name, 2 * k.w, 2 * k.h, k.caption});
+    double total = 0;
+    for (int y = 0; y < k.h; ++y) {
+      for (int x = 0; x < k.w; ++x) {
+        for (int s = 0; s < 32; s += 8) {
+          double mean = 0;
+          for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx) mean += (large.pixels[static_cast<size_t>((2 * y + dy) * 2 * k.w + 2 * x + dx)] >> s) & 255;
+          total += std::abs(mean / 4 - static_cast<double>((small.pixels[static_cast<size_t>(y * k.w + x)] >> s) & 255));
+        }
+      }
+    }
+    EXPECT_LT(total / (k.w * k.h * 4), k.limit) << k.name << " " << k.caption;
   }
 }
 

@@ -404,15 +404,30 @@ std::string CleanText(std::string_view text, size_t maxBytes) {
   return out;
 }
 
+namespace {
+
+// Unhinted text: glyphs keep their shapes and spacing at every size, so a
+// caption drawn for a larger window is the same caption, only sharper.
+void SetFont(cairo_t* cr, bool bold, double size) {
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_font_options_t* o = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
+  cairo_set_font_options(cr, o);
+  cairo_font_options_destroy(o);
+  cairo_set_font_size(cr, size);
+}
+
+}  // namespace
+
 void Caption(cairo_t* cr, std::string_view text, double x, double y, double w, double h, Rgb color, double maxSize,
              bool bold) {
   const std::string clean = CleanText(text);
   if (clean.empty() || w < 2 || h < 2) return;
   cairo_save(cr);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   double size = std::max(1.0, std::min(maxSize, h * 0.62));
-  cairo_set_font_size(cr, size);
+  SetFont(cr, bold, size);
   cairo_text_extents_t ext;
   cairo_text_extents(cr, clean.c_str(), &ext);
   if (ext.x_advance > w * 0.92 && ext.x_advance > 0) {
@@ -437,9 +452,7 @@ void Label(cairo_t* cr, std::string_view text, double x, double y, double size, 
   const std::string clean = CleanText(text);
   if (clean.empty() || size < 1) return;
   cairo_save(cr);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, size);
+  SetFont(cr, bold, size);
   cairo_move_to(cr, x, y);
   SetColor(cr, color, 1);
   cairo_show_text(cr, clean.c_str());
