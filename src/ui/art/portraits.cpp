@@ -122,8 +122,30 @@ void Bust(const Canvas& c, std::string_view who, int age) {
   cairo_set_source(cr, bg);
   cairo_paint(cr);
   cairo_pattern_destroy(bg);
+  // a viewport behind the pilot: stars and the edge of a world
+  {
+    const double vx = c.w * 0.06, vy = c.h * 0.05, vw = c.w * 0.88, vh = c.h * 0.58;
+    cairo_save(cr);
+    RoundedRect(cr, vx, vy, vw, vh, c.Min() * 0.06);
+    cairo_clip_preserve(cr);
+    SetColor(cr, {0.01, 0.015, 0.04}, 1);
+    cairo_fill(cr);
+    Rng rng(Hash(who));
+    for (int i = 0; i < 40; ++i) {
+      SetColor(cr, {0.8, 0.85, 1}, rng.Range(0.3, 0.9));
+      cairo_arc(cr, vx + rng.Unit() * vw, vy + rng.Unit() * vh, std::max(0.3, c.Min() * rng.Range(0.003, 0.008)), 0, 2 * M_PI);
+      cairo_fill(cr);
+    }
+    static constexpr std::string_view kWorlds[] = {"earth2", "red3", "ice1", "jupiter", "desert2"};
+    PlanetDisc(c, kWorlds[Hash(who) % 5], vx + vw * 0.85, vy + vh * 0.95, vh * 0.55);
+    cairo_restore(cr);
+    cairo_set_line_width(cr, std::max(1.0, c.Min() * 0.02));
+    SetColor(cr, Mix(ui::kSteel, ui::kCyan, 0.35), 0.9);
+    RoundedRect(cr, vx, vy, vw, vh, c.Min() * 0.06);
+    cairo_stroke(cr);
+  }
   cairo_set_line_width(cr, std::max(0.5, c.h / 200));
-  SetColor(cr, ui::kCyan, 0.08);
+  SetColor(cr, ui::kCyan, 0.06);
   for (double y = 0; y < c.h; y += std::max(2.0, c.h / 40)) {
     cairo_move_to(cr, 0, y);
     cairo_line_to(cr, c.w, y);
