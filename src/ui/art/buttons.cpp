@@ -103,6 +103,14 @@ void Button(const Canvas& c, const Item& it, const std::string& caption) {
   const Rgb face = hover ? Mix(ui::kSteel, accent, 0.28) : on ? Mix(ui::kSteel, accent, 0.16) : ui::kSteel;
   const Rgb edge = hover ? Mix(accent, {1, 1, 1}, 0.35) : on ? accent : Mix(ui::kSteel, ui::kCyan, 0.45);
   Panel(cr, m, m, c.w - 2 * m, c.h - 2 * m, face, edge, r);
+  // small tech notches at both ends of a wide button
+  if (c.w > c.h * 2.5) {
+    const double nh = c.h * 0.34, nw = std::max(1.0, c.h * 0.06);
+    SetColor(cr, edge, hover ? 0.95 : 0.6);
+    cairo_rectangle(cr, m * 1.9, (c.h - nh) / 2, nw, nh);
+    cairo_rectangle(cr, c.w - m * 1.9 - nw, (c.h - nh) / 2, nw, nh);
+    cairo_fill(cr);
+  }
   // an indicator lamp on the left for switches; a notch ornament otherwise
   const double lampR = std::min(c.h * 0.16, c.w * 0.06);
   double textX = m * 2, textW = c.w - m * 4;
