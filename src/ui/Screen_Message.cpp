@@ -79,6 +79,7 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
     platform::MeasureText(text, textRect.w, style, w, h);
     if (h <= textRect.h) break;
   }
+  style.middle = dialog_ == 3 || dialog_ == 4;  // a short notice sits in the middle of its dialog
   text_->style = style;
   text_->Set(text);
   const bool ask = buttons == Buttons::YesNo;

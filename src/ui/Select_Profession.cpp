@@ -35,13 +35,14 @@ Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
     buttons_[p] = &AddButton(p, r, "SelectProfession", "", [this, p] { Choose(p); }, PictureKind::Toggle);
     AddLabel(r, professionName(p), Caption(14), p);
   }
+  selection_ = &AddBox({}, {0, 0, 0, 0}, kGold);
   AddBox({266, 58, 514, 480}, {6, 10, 22, 170}, {70, 96, 136, 255});
   name_ = &AddLabel({282, 68, 484, 30}, "", Title(20));
   description_ = &AddLabel({282, 104, 484, 96}, "", Body(12));
   AddLabel({282, 206, 484, 18}, "Combat abilities (click for details):", Title(12));
   TextStyle plain = Body(12);
   plain.wrap = false;
-  AddLabel({282, 230, 160, 20}, "Guns, Missiles, ECM,", plain);
+  AddLabel({282, 230, 160, 20}, "Guns, Missiles, ECM,", plain);  // every pilot's first three
   for (int k = 0; k < 3; ++k) {
     actions_[k] = &AddLabel({442 + k * 112, 230, 110, 20}, "", Link(), kFirstAction + k);
     actions_[k]->onClick = [this, k] { ShowActionInfo(k); };
@@ -70,7 +71,18 @@ void Select_Profession::Choose(int profession) {
   name_->Set(professionName(profession));
   description_->Set(professionDescription(profession));
   const auto labels = professionCombatLabels(profession);
-  for (int k = 0; k < 3; ++k) actions_[k]->Set(labels[k]);
+  // The three labels follow each other like words of one line.
+  int x = 442;
+  for (int k = 0; k < 3; ++k) {
+    actions_[k]->Set(labels[k]);
+    int w = 0, h = 0;
+    platform::MeasureText(labels[k], 300, actions_[k]->style, w, h);
+    actions_[k]->rect.x = x;
+    actions_[k]->rect.w = w + 2;
+    x += w + 8;
+  }
+  selection_->rect = buttons_[profession]->rect;
+  selection_->rect.x -= 2, selection_->rect.y -= 2, selection_->rect.w += 4, selection_->rect.h += 4;
   ability_->Set(professionAbilityLabel(profession));
   const int faction = Game.Player[Pl::Faction];
   shipType_ = professionStartShip(profession, faction);
@@ -90,8 +102,8 @@ void Select_Profession::ShowAbilityInfo() {
 
 void Select_Profession::ShowShipInfo() {
   const std::string picture = shipPictureName(shipType_, Game.Player[Pl::Faction]) + "_scene.jpg";
-  const std::string text = shipClassName(shipType_) + ". " + shipDescriptionShort(shipType_);
-  UI().Message(1, shipName(shipType_), text, picture);
+  const std::string text = shipClassName(shipType_) + ". " + shipDescriptionLong(shipType_);
+  UI().Message(1, shipName_->text, text, picture);
 }
 
 }  // namespace qm::ui

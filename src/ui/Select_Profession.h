@@ -21,6 +21,7 @@ class Select_Profession : public Window {
   void ShowAbilityInfo();
   void ShowShipInfo();
   std::array<Button*, 7> buttons_{};
+  Box* selection_;
   Label* name_;
   Label* description_;
   std::array<Label*, 3> actions_{};

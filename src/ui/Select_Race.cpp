@@ -36,6 +36,7 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
     TextStyle cap = Caption(13);
     AddLabel({x, y + 118, 176, 28}, factionSelectionName(f), cap, f);
   }
+  selection_ = &AddBox({}, {0, 0, 0, 0}, kGold);
   AddBox({20, 384, 362, 152}, {6, 10, 22, 170}, {70, 96, 136, 255});
   AddLabel({34, 394, 334, 20}, "Recommendation", Title(13));
   summary_ = &AddLabel({34, 420, 334, 110}, "", Body(12));
@@ -61,6 +62,9 @@ void Select_Race::OnShow() {
 void Select_Race::Choose(int faction) {
   Game.Player[Pl::Faction] = faction;
   for (int f = 1; f <= 4; ++f) panels_[f]->SetOn(f == faction);
+  const Rect r = panels_[faction]->rect;
+  selection_->rect = {r.x - 2, r.y - 2, r.w + 4, r.h + 4};
+  Invalidate();
   name_->Set(kLooks[faction].fullName);
   summary_->Set(factionSummary(faction));
   quote1_->Set(factionQuotation(faction, 1));

@@ -17,6 +17,7 @@ class Select_Race : public Window {
  private:
   void Choose(int faction);
   std::array<Button*, 5> panels_{};
+  Box* selection_;
   Label* name_;
   Label* summary_;
   Label* quote1_;

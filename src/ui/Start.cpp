@@ -116,7 +116,6 @@ void Start::NewGame(bool tutorial) {
     UI().Message(3, "Tutorial", "The interactive tutorial is not ready yet; please start a new game instead.", "");
     return;
   }
-  ShowHint(false);
   RunNewGame();
   ClearHover();
 }

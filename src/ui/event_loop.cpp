@@ -222,6 +222,8 @@ void Execute(const Command& c) {
       out << DumpScreens() << "--\n";
       if (!out) Note(c, "cannot write " + c.arg);
     }
+  } else if (c.verb == "close") {
+    RequestCloseTop();
   } else if (c.verb == "quit") {
     RequestQuit();
   }
@@ -327,7 +329,7 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb == "shot") {
       c.arg = rest;
       if (rest.empty()) return bad("shot needs a file name");
-    } else if (c.verb != "quit") {
+    } else if (c.verb != "quit" && c.verb != "close") {
       return bad("unknown command '" + c.verb + "'");
     }
     script.push_back(std::move(c));
