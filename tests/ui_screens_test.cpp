@@ -183,8 +183,8 @@ TEST_F(Screens, TheTutorialHintShowsOnTheFirstThreeStartsOnly) {
 }
 
 TEST_F(Screens, TimersRunOnGameTimeAndOnlyOnTheTopWindow) {
-  const auto dumps = Play(std::string("dump\nwait 800\ndump\nclick ") + kCredits +
-                          "\nwait 800\ndump\nkey Return\n");
+  const auto dumps = Play(std::string("dump\nwait 1000\ndump\nclick ") + kCredits +
+                          "\nwait 1000\ndump\nkey Return\n");
   ASSERT_EQ(dumps.size(), 3u);
   EXPECT_NE(dumps[0].find("picture StartScreen_12.jpg"), std::string::npos);
   EXPECT_NE(dumps[1].find("picture StartScreen_12_Highlighted.jpg"), std::string::npos);

@@ -2,6 +2,7 @@
 
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <filesystem>
@@ -107,11 +108,35 @@ SDL_Texture* MakeTexture(const art::Image& image) {
   SDL_Texture* t = SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width,
                                      image.height);
   if (!t) return nullptr;
-  SDL_UpdateTexture(t, nullptr, image.pixels.data(), image.width * 4);
-  // The art kit's pixels are premultiplied.
-  SDL_SetTextureBlendMode(t, SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                                         SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ONE,
-                                                         SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD));
+  bool opaque = true;
+  for (uint32_t p : image.pixels)
+    if ((p >> 24) != 0xFF) {
+      opaque = false;
+      break;
+    }
+  if (opaque) {
+    // Most pictures cover their rectangle: copying them needs no blending at all.
+    SDL_UpdateTexture(t, nullptr, image.pixels.data(), image.width * 4);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
+    return t;
+  }
+  // The art kit's pixels are premultiplied; a renderer without that blend mode gets straight alpha.
+  const SDL_BlendMode premultiplied =
+      SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
+                                 SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+  if (SDL_SetTextureBlendMode(t, premultiplied) == 0) {
+    SDL_UpdateTexture(t, nullptr, image.pixels.data(), image.width * 4);
+    return t;
+  }
+  std::vector<uint32_t> straight(image.pixels);
+  for (auto& p : straight) {
+    const uint32_t a = p >> 24;
+    if (a == 0 || a == 0xFF) continue;
+    const auto un = [a](uint32_t c) { return std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
+    p = (a << 24) | (un((p >> 16) & 0xFF) << 16) | (un((p >> 8) & 0xFF) << 8) | un(p & 0xFF);
+  }
+  SDL_UpdateTexture(t, nullptr, straight.data(), image.width * 4);
+  SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
   return t;
 }
 

@@ -19,12 +19,27 @@ struct State {
 
 State s;
 
+// True for an OpenGL renderer whose driver draws on the processor (no graphics card).
+bool RasterisedOnTheCpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::string(info.name).rfind("opengl", 0) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (!getString || !SDL_GL_GetCurrentContext()) return false;
+  const unsigned char* name = getString(0x1F01);  // GL_RENDERER
+  const std::string gl = name ? reinterpret_cast<const char*>(name) : "";
+  return gl.find("llvmpipe") != std::string::npos || gl.find("softpipe") != std::string::npos ||
+         gl.find("Software Rasterizer") != std::string::npos;
+}
+
 }  // namespace
 
 bool Open(const StartOptions& options, std::string& error) {
   if (s.window) return true;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "0");
+  // A signal ends the program as usual; only the window's own close box asks the screens.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     error = std::string("the window system cannot be started: ") + SDL_GetError();
     return false;
@@ -39,7 +54,18 @@ bool Open(const StartOptions& options, std::string& error) {
     return false;
   }
   SDL_SetWindowMinimumSize(s.window, kCanvasWidth / 2, kCanvasHeight / 2);
-  s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+  // Without a display (tests, screenshots) SDL's own software renderer is the quickest.
+  if (std::string(SDL_GetCurrentVideoDriver()) == "offscreen") {
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  }
+  s.renderer = SDL_CreateRenderer(s.window, -1, 0);
+  if (s.renderer && RasterisedOnTheCpu(s.renderer)) {
+    // OpenGL emulated on the processor is slower than SDL's own software renderer.
+    SDL_DestroyRenderer(s.renderer);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    s.renderer = nullptr;
+  }
   if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
   if (!s.renderer) {
     error = std::string("no renderer: ") + SDL_GetError();
@@ -49,6 +75,11 @@ bool Open(const StartOptions& options, std::string& error) {
     return false;
   }
   SDL_SetRenderDrawBlendMode(s.renderer, SDL_BLENDMODE_BLEND);
+  if (const char* timing = SDL_getenv("QM_TIMING"); timing && *timing == '1') {
+    SDL_RendererInfo info;
+    SDL_GetRendererInfo(s.renderer, &info);
+    SDL_Log("video driver %s, renderer %s", SDL_GetCurrentVideoDriver(), info.name);
+  }
   UpdateMapping();
   return true;
 }
@@ -123,6 +154,7 @@ art::Image ReadCanvas() {
 
 uint64_t Now() { return s.virtualClock ? s.virtualNow : SDL_GetTicks64(); }
 void UseVirtualClock() { s.virtualClock = true; }
+void UseRealClock() { s.virtualClock = false; }
 bool VirtualClock() { return s.virtualClock; }
 void Advance(uint64_t ms) { s.virtualNow += ms; }
 

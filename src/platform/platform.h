@@ -55,6 +55,7 @@ art::Image ReadCanvas();
 // replayed input script switches it to game time that only `Advance` moves.
 uint64_t Now();
 void UseVirtualClock();
+void UseRealClock();
 bool VirtualClock();
 void Advance(uint64_t ms);
 

@@ -42,7 +42,7 @@ Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
   AddLabel({282, 206, 484, 18}, "Combat abilities (click for details):", Title(12));
   TextStyle plain = Body(12);
   plain.wrap = false;
-  AddLabel({282, 230, 160, 20}, "Guns, Missiles, ECM,", plain);  // every pilot's first three
+  basics_ = &AddLabel({282, 230, 160, 20}, "Guns, Missiles, ECM,", plain);  // every pilot's first three
   for (int k = 0; k < 3; ++k) {
     actions_[k] = &AddLabel({442 + k * 112, 230, 110, 20}, "", Link(), kFirstAction + k);
     actions_[k]->onClick = [this, k] { ShowActionInfo(k); };
@@ -72,10 +72,12 @@ void Select_Profession::Choose(int profession) {
   description_->Set(professionDescription(profession));
   const auto labels = professionCombatLabels(profession);
   // The three labels follow each other like words of one line.
-  int x = 442;
+  int x = 0, h = 0;
+  platform::MeasureText(basics_->text, 300, basics_->style, x, h);
+  x += basics_->rect.x + 6;
   for (int k = 0; k < 3; ++k) {
     actions_[k]->Set(labels[k]);
-    int w = 0, h = 0;
+    int w = 0;
     platform::MeasureText(labels[k], 300, actions_[k]->style, w, h);
     actions_[k]->rect.x = x;
     actions_[k]->rect.w = w + 2;

@@ -24,6 +24,7 @@ class Select_Profession : public Window {
   Box* selection_;
   Label* name_;
   Label* description_;
+  Label* basics_;
   std::array<Label*, 3> actions_{};
   Label* ability_;
   Picture* ship_;

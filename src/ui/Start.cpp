@@ -92,7 +92,7 @@ void Start::ShowHint(bool on) { hint_->Show(on); }
 void Start::OnShow() {
   ClearHover();
   // Item 12 blinks on every tick; item 03 lights for 500 ms, then rests 1.5 to 4 s.
-  StartTimer(kLampTimer, 800, [this] {
+  StartTimer(kLampTimer, 1000, [this] {
     lampLit_ = !lampLit_;
     lamp_->Set(ItemPicture("StartScreen", 12, PictureKind::Push, lampLit_));
   });

@@ -22,6 +22,9 @@ bool quitting = false;
 std::string pendingShot;
 std::string shotFolder = ".";
 double lastFrameMs = 0;
+double totalFrameMs = 0;
+long framesDrawn = 0;
+std::vector<float> frameTimes;  // the first few thousand, for the timing report
 
 struct Command {
   std::string verb;
@@ -222,6 +225,9 @@ void Execute(const Command& c) {
       out << DumpScreens() << "--\n";
       if (!out) Note(c, "cannot write " + c.arg);
     }
+  } else if (c.verb == "play") {
+    scriptLoaded = false;  // the player takes over from here, on the real clock
+    platform::UseRealClock();
   } else if (c.verb == "close") {
     RequestCloseTop();
   } else if (c.verb == "quit") {
@@ -329,7 +335,7 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb == "shot") {
       c.arg = rest;
       if (rest.empty()) return bad("shot needs a file name");
-    } else if (c.verb != "quit" && c.verb != "close") {
+    } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play") {
       return bad("unknown command '" + c.verb + "'");
     }
     script.push_back(std::move(c));
@@ -351,6 +357,9 @@ void ResetEventLoop() {
   waitUntil = 0;
   quitting = false;
   pendingShot.clear();
+  framesDrawn = 0;
+  totalFrameMs = 0;
+  frameTimes.clear();
   dirty = true;
 }
 
@@ -366,6 +375,14 @@ void RequestQuit() { quitting = true; }
 bool Quitting() { return quitting; }
 void SetScreenshotFolder(const std::string& folder) { shotFolder = folder.empty() ? "." : folder; }
 double LastFrameMs() { return lastFrameMs; }
+long FramesDrawn() { return framesDrawn; }
+double AverageFrameMs() { return framesDrawn ? totalFrameMs / framesDrawn : 0; }
+double MedianFrameMs() {
+  if (frameTimes.empty()) return 0;
+  std::vector<float> sorted = frameTimes;
+  std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+  return sorted[sorted.size() / 2];
+}
 
 void RequestScreenshot(const std::string& path) {
   pendingShot = path;
@@ -402,6 +419,9 @@ void Render() {
   dirty = false;
   if (frameHook) frameHook();
   lastFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  totalFrameMs += lastFrameMs;
+  ++framesDrawn;
+  if (frameTimes.size() < 4096) frameTimes.push_back(static_cast<float>(lastFrameMs));
 }
 
 }  // namespace qm::ui

@@ -1,6 +1,8 @@
 #include "ui/game.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/pictures.h"
 #include "platform/platform.h"
@@ -52,6 +54,9 @@ int RunGame(const GameOptions& options, std::string& error) {
     background.Show();
   }
   SetFrameHook(nullptr);
+  if (const char* timing = std::getenv("QM_TIMING"); timing && *timing == '1')
+    std::fprintf(stderr, "main menu drawn after %.1f ms; %ld frames, %.2f ms on average, median %.2f ms\n",
+                 menuDrawnMs, FramesDrawn(), AverageFrameMs(), MedianFrameMs());
   DestroyScreens();
   SetFrontend(nullptr);
   platform::CloseFonts();

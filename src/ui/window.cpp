@@ -458,7 +458,15 @@ void Window::DrawAll() const {
   const Rect b = Bounds();
   if (frame && (b.w < platform::kCanvasWidth || b.h < platform::kCanvasHeight)) {
     // A soft shadow lifts the window off the one below.
-    for (int i = 1; i <= 6; ++i) FillRect({b.x - i, b.y - i + 3, b.w + 2 * i, b.h + 2 * i}, {0, 0, 0, 22});
+    // Only its rim is drawn: the window itself covers the rest.
+    for (int i = 1; i <= 6; ++i) {
+      const Rect r{b.x - i, b.y - i + 3, b.w + 2 * i, b.h + 2 * i};
+      const Color c{0, 0, 0, 22};
+      FillRect({r.x, r.y, r.w, i}, c);
+      FillRect({r.x, r.y + r.h - i - 3, r.w, i + 3}, c);
+      FillRect({r.x, r.y + i, i, r.h - 2 * i - 3}, c);
+      FillRect({r.x + r.w - i, r.y + i, i, r.h - 2 * i - 3}, c);
+    }
   }
   if (!background.empty())
     platform::DrawPicture(background, b);

@@ -299,5 +299,8 @@ void RequestScreenshot(const std::string& path);
 void SetScreenshotFolder(const std::string& folder);
 // Milliseconds the last frame took to draw.
 double LastFrameMs();
+double AverageFrameMs();
+double MedianFrameMs();  // a typical frame, once its pictures are made
+long FramesDrawn();
 
 }  // namespace qm::ui
