@@ -13,6 +13,9 @@
 #include "platform/text.h"
 #include "ui/event_loop.h"
 #include "ui/window.h"
+#include "ui/window_frontend.h"
+
+#include <sstream>
 
 namespace qm {
 namespace {
@@ -37,7 +40,9 @@ class Framework : public ::testing::Test {
     fs::create_directories(dir_);
     ui::ResetEventLoop();
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    if (!getenv("QM_KEEP_TEST_FILES")) fs::remove_all(dir_);  // keep them to look at the pictures
+  }
 
   void Script(const std::string& text) {
     std::string error;
@@ -195,6 +200,17 @@ TEST_F(Framework, ClicksDoubleClicksRightClicksAndDraggingReachTheirControls) {
   EXPECT_EQ(p.rect.y, 300 - 80) << "a dragged panel stays inside its window";
   d.MouseMove(300, 10);
   EXPECT_EQ(p.rect.x, 140) << "released: it no longer follows";
+
+  // A movable window follows the mouse by its empty area and stays on the canvas.
+  d.movable = true;
+  d.MouseDown(10, 10, SDL_BUTTON_LEFT, 1);
+  d.MouseMove(-40, 30);  // the window moves 50 left and 20 down
+  EXPECT_EQ(d.Bounds().x, 150);
+  EXPECT_EQ(d.Bounds().y, 170);
+  d.MouseMove(-1000, -1000);
+  EXPECT_EQ(d.Bounds().x, 0);
+  EXPECT_EQ(d.Bounds().y, 0);
+  d.MouseUp(0, 0, SDL_BUTTON_LEFT);
 }
 
 TEST_F(Framework, TimersFireOnGameTimeNeverReenterAndNestedWindowsReturnInOrder) {
@@ -237,6 +253,44 @@ TEST_F(Framework, TypedTextKeepsItsLimitAndBackspaceRemovesWholeCharacters) {
   f.replaceOnType = true;
   f.Type("x");
   EXPECT_EQ(f.text, "x");
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(Framework, TheNineMessageDialogsHaveTheirSizesButtonsAndAnswers) {
+  const std::string dump = (dir_ / "dialogs.txt").string();
+  std::string script;
+  for (int d = 1; d <= 9; ++d)
+    script += "dump " + dump + "\nshot " + (dir_ / ("message" + std::to_string(d) + ".png")).string() +
+              "\nclose\nkey Return\n";
+  // Then: Ask answered by Escape (No) and by Space (Yes); Choose answered by clicking its second button.
+  script += "key Escape\nkey space\nclick 463 386\n";
+  Script(script);
+  ui::WindowFrontend& fe = ui::TheFrontend();
+  for (int d = 1; d <= 9; ++d)
+    fe.Message(d, "Topic " + std::to_string(d), "A text for dialog " + std::to_string(d) + ".", "Earth.jpg");
+  EXPECT_FALSE(fe.Ask("Quit game?", "Really?"));
+  EXPECT_TRUE(fe.Ask("Quit game?", "Really?"));
+  EXPECT_EQ(fe.Choose("Pay?", "Pay the fine or fight?", "Pay", "Fight"), 2);
+
+  std::ifstream in(dump);
+  std::stringstream all;
+  all << in.rdbuf();
+  const std::string text = all.str();
+  const char* sizes[] = {"328x455", "327x454", "304x234", "303x235", "305x466", "470x146", "464x136", "543x349",
+                         "666x333"};
+  for (int d = 1; d <= 9; ++d) {
+    const std::string head = "window Screen_Message" + std::to_string(d) + " " + sizes[d - 1] + " top";
+    EXPECT_NE(text.find(head), std::string::npos) << head;
+    EXPECT_TRUE(fs::exists(dir_ / ("message" + std::to_string(d) + ".png")));
+  }
+  EXPECT_EQ(text.find("\"Yes\""), std::string::npos) << "notices show Continue only";
+  EXPECT_NE(text.find("label \"Topic 8\""), std::string::npos);
+  EXPECT_NE(text.find("picture Earth.jpg"), std::string::npos);
 }
 
 }  // namespace

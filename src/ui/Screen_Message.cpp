@@ -43,7 +43,7 @@ Screen_Message::Screen_Message(int dialog)
   picture_ = &AddPicture(l.picture, "");
   topic_ = &AddLabel(l.topic, "", Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15));
   text_ = &AddLabel(l.text, "", Body(12));
-  AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
+  if (!l.buttonsRight) AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
   const int mid = l.buttonsRight ? l.w - kButtonW / 2 - 18 : l.w / 2;
   continue_ = &AddButton(1, {mid - kButtonW / 2, l.buttonsY, kButtonW, kButtonH}, prefix, "Continue",
                          [this] { Finish(0); });
@@ -79,7 +79,8 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
     platform::MeasureText(text, textRect.w, style, w, h);
     if (h <= textRect.h) break;
   }
-  style.middle = dialog_ == 3 || dialog_ == 4;  // a short notice sits in the middle of its dialog
+  // A short notice without a picture sits in the middle of its dialog.
+  style.middle = (dialog_ == 3 || dialog_ == 4) && !withPicture;
   text_->style = style;
   text_->Set(text);
   const bool ask = buttons == Buttons::YesNo;

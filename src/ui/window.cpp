@@ -331,6 +331,7 @@ void Window::Show() {
   closing_ = false;
   hover_ = 0;
   dragging_ = nullptr;
+  draggingWindow_ = false;
 }
 
 void Window::Close() {
@@ -377,6 +378,12 @@ bool Window::TimerRunning(int id) const {
 }
 
 void Window::MouseMove(int x, int y) {
+  if (draggingWindow_) {
+    const Rect b = Bounds();
+    MoveTo(std::clamp(b.x + x - dragX_, 0, platform::kCanvasWidth - b.w),
+           std::clamp(b.y + y - dragY_, 0, platform::kCanvasHeight - b.h));
+    return;
+  }
   if (dragging_) {
     dragging_->MoveTo(std::clamp(x - dragX_, 0, Width() - dragging_->rect.w),
                       std::clamp(y - dragY_, 0, Height() - dragging_->rect.h));
@@ -424,7 +431,14 @@ Control* Window::HitLocal(int x, int y) {
 
 void Window::MouseDown(int x, int y, int button, int clicks) {
   Control* c = HitLocal(x, y);
-  if (!c) return;
+  if (!c) {
+    if (movable && button == SDL_BUTTON_LEFT && x >= 0 && y >= 0 && x < Width() && y < Height()) {
+      draggingWindow_ = true;
+      dragX_ = x;
+      dragY_ = y;
+    }
+    return;
+  }
   if (auto* p = dynamic_cast<Panel*>(c); p && p->draggable && button == SDL_BUTTON_LEFT && !p->Reacts()) {
     dragging_ = p;
     dragX_ = x - p->rect.x;
@@ -434,7 +448,10 @@ void Window::MouseDown(int x, int y, int button, int clicks) {
   Click(c, button, clicks);
 }
 
-void Window::MouseUp(int, int, int) { dragging_ = nullptr; }
+void Window::MouseUp(int, int, int) {
+  dragging_ = nullptr;
+  draggingWindow_ = false;
+}
 
 bool Window::KeyDown(SDL_Keycode key) {
   if (focus_ && focus_->visible && key == SDLK_BACKSPACE) {

@@ -37,8 +37,9 @@
 // - Timers: StartTimer(id, ms, fn) repeats every `ms` on the main thread while
 //   the window is the top one (or always, with `covered` = true); a timer never
 //   fires again while its own callback is still running (a nested screen).
-// - Panels group controls, can be hidden, moved (the movable trade panel) and
-//   dragged (Panel::draggable); tutorial panels are panels on any window.
+// - Panels group controls, can be hidden, moved (MoveTo) and dragged by the
+//   player (Panel::draggable); a whole window too (Window::movable). Tutorial
+//   panels are panels on any window; children may lie outside the window.
 // - Every change to what a window shows must call Invalidate() (the controls'
 //   setters do): the window is redrawn only when something changed, so an idle
 //   screen costs no CPU.
@@ -246,6 +247,7 @@ class Window {
 
   std::string background;  // picture filling the window ("" = plain dark)
   bool frame = true;       // a thin border around the window
+  bool movable = false;    // the player may drag the window by its empty area
 
  protected:
   // Refreshes the window from the game state each time it is shown.
@@ -276,6 +278,7 @@ class Window {
   Button* cancel_ = nullptr;
   TextField* focus_ = nullptr;
   Panel* dragging_ = nullptr;
+  bool draggingWindow_ = false;
   int dragX_ = 0, dragY_ = 0;
 };
 
