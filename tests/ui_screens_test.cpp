@@ -177,7 +177,7 @@ TEST_F(Screens, TheTutorialHintShowsOnTheFirstThreeStartsOnly) {
   // "Close this message" hides it for the rest of the run.
   fs::remove_all(dir_);
   fs::create_directories(dir_);
-  const auto dumps = Play("click 105 560\ndump\n");
+  const auto dumps = Play("click 105 504\ndump\n");
   ASSERT_EQ(dumps.size(), 1u);
   EXPECT_EQ(dumps[0].find("panel #hint"), std::string::npos);
 }

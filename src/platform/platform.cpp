@@ -132,6 +132,10 @@ void ToggleFullscreen() {
   SDL_SetWindowFullscreen(s.window, s.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
+void ResizeWindow(int width, int height) {
+  if (s.window && width > 0 && height > 0) SDL_SetWindowSize(s.window, width, height);
+}
+
 void BeginFrame() {
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);

@@ -44,6 +44,7 @@ void ToCanvas(int wx, int wy, int& cx, int& cy);
 // Recomputes the mapping after a size change; true when the scale changed.
 bool UpdateMapping();
 void ToggleFullscreen();
+void ResizeWindow(int width, int height);
 
 // Frame: Begin clears to black; End presents.
 void BeginFrame();

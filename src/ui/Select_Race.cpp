@@ -1,5 +1,7 @@
 #include "ui/Select_Race.h"
 
+#include <algorithm>
+
 #include "catalogue/faction_stories.h"
 #include "catalogue/professions.h"
 #include "state/game_state.h"
@@ -69,6 +71,9 @@ void Select_Race::Choose(int faction) {
   summary_->Set(factionSummary(faction));
   quote1_->Set(factionQuotation(faction, 1));
   quote2_->Set(factionQuotation(faction, 2));
+  int w = 0, h = 0;
+  platform::MeasureText(quote1_->text, quote1_->rect.w, quote1_->style, w, h);
+  quote2_->rect.y = quote1_->rect.y + std::min(h, 70) + 14;
   story_->Set(factionBackground(faction));
 }
 

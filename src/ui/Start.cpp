@@ -62,7 +62,7 @@ Start::Start() : Window("Start", 377, 519) {
     AddLabel({48, y, 281, 40}, m.caption, Caption(14), m.nn);
     y += 46;
   }
-  lamp_ = &AddPicture({48, y + 10, 281, 6}, ItemPicture("StartScreen", 12, PictureKind::Push, false));
+  lamp_ = &AddPicture({128, y + 8, 121, 4}, ItemPicture("StartScreen", 12, PictureKind::Push, false));
   AddLabel({24, 490, 329, 16}, std::string("Version ") + QUELLMARK_VERSION, [] {
     TextStyle s = Small(9);
     s.align = Align::Centre;
@@ -71,18 +71,18 @@ Start::Start() : Window("Start", 377, 519) {
 
   // The tutorial hint sits on the background at (8, 295), beside the menu.
   const Rect b = Bounds();
-  hint_ = &AddPanel({8 - b.x, 295 - b.y, 196, 292});
+  hint_ = &AddPanel({8 - b.x, 295 - b.y, 196, 236});
   hint_->name = "hint";
   hint_->background = "TutorialPanel.jpg";
   hint_->border = {90, 170, 120, 255};
   hint_->AddLabel({12, 10, 172, 20}, "Tutorial", Title(14));
-  hint_->AddLabel({12, 36, 172, 130},
+  hint_->AddLabel({12, 36, 172, 76},
                   "Welcome to Quellmark. This game is easy to learn. Still \u2013 to help you with your first steps "
                   "\u2013 this game offers an optional interactive tutorial. It will take about 10 minutes.",
                   Body(10));
-  hint_->AddLabel({12, 160, 172, 18}, "How to start the tutorial:", Title(11));
-  hint_->AddLabel({12, 180, 172, 60}, "Use your mouse to click on the \"Start tutorial\" button at the top.", Body(10));
-  hint_->AddButton(1, {12, 248, 172, 32}, "TutorialPanel", "Close this message", [this] { ShowHint(false); })
+  hint_->AddLabel({12, 118, 172, 18}, "How to start the tutorial:", Title(11));
+  hint_->AddLabel({12, 138, 172, 40}, "Use your mouse to click on the \"Start tutorial\" button at the top.", Body(10));
+  hint_->AddButton(1, {12, 192, 172, 32}, "TutorialPanel", "Close this message", [this] { ShowHint(false); })
       .captionStyle = Caption(11);
   hint_->visible = false;
 }

@@ -225,6 +225,14 @@ void Execute(const Command& c) {
       out << DumpScreens() << "--\n";
       if (!out) Note(c, "cannot write " + c.arg);
     }
+  } else if (c.verb == "size") {
+    platform::ResizeWindow(c.x, c.y);
+    SDL_PumpEvents();
+    if (platform::UpdateMapping()) {
+      platform::ClearPictureCache();
+      platform::ClearTextCache();
+    }
+    Invalidate();
   } else if (c.verb == "play") {
     scriptLoaded = false;  // the player takes over from here, on the real clock
     platform::UseRealClock();
@@ -321,7 +329,7 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
       error = path + ":" + std::to_string(number) + ": " + why;
       return false;
     };
-    if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick") {
+    if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick" || c.verb == "size") {
       std::istringstream xy(rest);
       if (!(xy >> c.x >> c.y)) return bad(c.verb + " needs X Y");
     } else if (c.verb == "wait") {

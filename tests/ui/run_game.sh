@@ -15,5 +15,9 @@ cd "$work"
 for shot in faction.png name.png profession.png welcome.png main.png; do
   test -s "$work/$shot" || { echo "missing $shot"; exit 1; }
 done
+# A larger window draws the canvas at its real pixel size.
+printf 'size 1600 1000\nshot big.png\nquit\n' > big.uis
+"$game" --dir "$work/saves" --ui-script big.uis
+test "$(od -An -tu1 -j16 -N8 big.png | tr -s ' ')" = " 0 0 5 53 0 0 3 232" || { echo "big.png is not 1333 x 1000"; exit 1; }
 if "$game" --ui-script "$scripts/does-not-exist.uis" 2>/dev/null; then echo "a missing script must fail"; exit 1; fi
 echo "ok"
