@@ -295,3 +295,23 @@ TEST_F(Framework, TheNineMessageDialogsHaveTheirSizesButtonsAndAnswers) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(InputScript, BadLinesAreRefusedWithTheirLineNumber) {
+  std::string error;
+  EXPECT_FALSE(ui::SetInputScript("move 1 2\nclick 3\n", "s", error));
+  EXPECT_NE(error.find("s:2"), std::string::npos) << error;
+  EXPECT_FALSE(ui::SetInputScript("wait -5\n", "s", error));
+  EXPECT_FALSE(ui::SetInputScript("key NoSuchKey\n", "s", error));
+  EXPECT_FALSE(ui::SetInputScript("# fine\n\njump 1 2\n", "s", error));
+  EXPECT_NE(error.find("s:3: unknown command 'jump'"), std::string::npos) << error;
+  EXPECT_FALSE(ui::SetInputScript("shot\n", "s", error));
+  EXPECT_TRUE(ui::SetInputScript("# a comment\n  move 1 2\r\nkey Return\ntype two words\nwait 0\nquit\n", "s", error))
+      << error;
+  ui::ResetEventLoop();
+}
+
+}  // namespace
+}  // namespace qm

@@ -312,7 +312,7 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
   std::istringstream in(text);
   std::string line;
   int number = 0;
-  script.clear();
+  std::vector<Command> parsed;
   while (std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -346,8 +346,9 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play") {
       return bad("unknown command '" + c.verb + "'");
     }
-    script.push_back(std::move(c));
+    parsed.push_back(std::move(c));
   }
+  script = std::move(parsed);
   scriptNext = 0;
   scriptLoaded = true;
   scriptErrors.clear();
