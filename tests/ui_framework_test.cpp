@@ -315,3 +315,28 @@ TEST(InputScript, BadLinesAreRefusedWithTheirLineNumber) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(Framework, ATimerStoppedInsideANestedWindowDoesNotFireAfterwards) {
+  Probe outer("Outer", 600, 400);
+  Probe inner("Inner", 200, 100);
+  int a = 0, b = 0;
+  outer.StartTimer(1, 100, [&] {
+    ++a;
+    inner.Show();
+  });
+  outer.StartTimer(2, 100, [&] { ++b; });  // due with the first one
+  inner.StartTimer(1, 10, [&] {
+    outer.StopTimer(2);
+    inner.Close();
+  });
+  Script("wait 100\nwait 10\nwait 500\n");
+  outer.Show();
+  EXPECT_GE(a, 1);
+  EXPECT_EQ(b, 0) << "stopped while the nested window ran";
+}
+
+}  // namespace
+}  // namespace qm

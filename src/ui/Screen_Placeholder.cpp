@@ -17,8 +17,9 @@ Screen_Placeholder::Screen_Placeholder() : Window("Screen_Travel", 800, 600) {
   portrait_ = &AddPicture({64, 104, 150, 188}, "");
   pilot_ = &AddLabel({234, 104, 500, 90}, "", Body(14));
   place_ = &AddLabel({234, 196, 500, 60}, "", Body(13));
-  ship_ = &AddPicture({234, 262, 300, 168}, "");
-  status_ = &AddLabel({64, 444, 672, 50},
+  ship_ = &AddPicture({234, 252, 300, 160}, "");
+  shipName_ = &AddLabel({234, 416, 300, 20}, "", Small(11));
+  status_ = &AddLabel({64, 452, 672, 40},
                       "The main screen of your star system is still under construction. Return to the main menu "
                       "with Escape or the button below.",
                       Small(12));
@@ -35,6 +36,8 @@ void Screen_Placeholder::OnShow() {
   place_->Set("Docked at " + Game.LocationText[sys][loc][1] + " in the " + Game.SystemText[sys][1] +
               " system, day " + std::to_string(Game.StarDate) + ".");
   ship_->Set(shipPictureName(Game.Ship[Sh::ShipType], Game.Ship[Sh::ShipFaction]) + "_scene.jpg");
+  shipName_->Set("Your ship: " + shipName(Game.Ship[Sh::ShipType]) + " (" + shipClassNameLower(Game.Ship[Sh::ShipType]) +
+                 ")");
 }
 
 void Screen_Placeholder::Quit() {

@@ -19,6 +19,7 @@ class Screen_Placeholder : public Window {
   Picture* ship_;
   Label* pilot_;
   Label* place_;
+  Label* shipName_;
   Label* status_;
 };
 

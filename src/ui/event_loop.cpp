@@ -54,7 +54,10 @@ int64_t NextDue(uint64_t now) {
   return best;
 }
 
+int firingDepth = 0;  // timer callbacks on the stack; dead timers are kept until it is 0
+
 void Sweep() {
+  if (firingDepth > 0) return;  // an outer FireDueTimers still holds pointers into the list
   for (auto it = Timers().begin(); it != Timers().end();)
     it = !it->alive && !it->running ? Timers().erase(it) : std::next(it);
 }
@@ -70,7 +73,9 @@ void FireDueTimers() {
     if (!Eligible(*t) || quitting) continue;
     t->due = platform::Now() + static_cast<uint64_t>(t->interval);
     t->running = true;
+    ++firingDepth;
     t->fn();
+    --firingDepth;
     t->running = false;
     Invalidate();
   }
