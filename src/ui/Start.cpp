@@ -141,7 +141,13 @@ void RunNewGame() {
   Game.Player[Pl::Profession] = 1;
   ShowScreen("Select_Profession");
   if (Quitting()) return;
-  InitialiseWorld();
+  // The screens wrote their choices into the state; the new world starts from them.
+  NewGameChoices choices;
+  choices.faction = Game.Player[Pl::Faction];
+  choices.portrait = Game.Player[Pl::Portrait];
+  choices.name = Game.PlayerName;
+  choices.profession = Game.Player[Pl::Profession];
+  StartNewGame(choices);
   UI().RefreshMainScreen(Run.CurrentSystem);
   UI().Message(1, "Game objective:", kWelcome, portraitPicture());
   if (Quitting()) return;
