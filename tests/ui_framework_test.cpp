@@ -340,3 +340,34 @@ TEST_F(Framework, ATimerStoppedInsideANestedWindowDoesNotFireAfterwards) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(Framework, LinesAndRectanglesLandWhereTheCanvasSaysAtAnyScale) {
+  SDL_Window* window = SDL_GetWindowFromID(1);
+  for (int width : {800, 1600}) {
+    SDL_SetWindowSize(window, width, width * 3 / 4);
+    SDL_PumpEvents();
+    platform::UpdateMapping();
+    platform::BeginFrame();
+    ui::FillRect({100, 100, 50, 20}, {0, 0, 255, 255});
+    ui::DrawLine(200, 300, 600, 300, {255, 0, 0, 255}, 3);
+    const art::Image canvas = platform::ReadCanvas();
+    platform::EndFrame();
+    const double k = platform::Scale();
+    const auto at = [&](int x, int y) {
+      return canvas.pixels[static_cast<size_t>(y * k) * canvas.width + static_cast<size_t>(x * k)] & 0xFFFFFF;
+    };
+    EXPECT_EQ(at(125, 110), 0x0000FFu) << width;
+    EXPECT_EQ(at(400, 300), 0xFF0000u) << width;
+    EXPECT_EQ(at(400, 310), 0x000000u) << width;
+    EXPECT_EQ(at(160, 110), 0x000000u) << width;
+  }
+  SDL_SetWindowSize(window, 800, 600);
+  SDL_PumpEvents();
+  platform::UpdateMapping();
+}
+
+}  // namespace
+}  // namespace qm

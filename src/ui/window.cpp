@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "platform/pictures.h"
@@ -24,6 +25,8 @@ std::string Quote(const std::string& s) {
 
 std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 2, ' '); }
 
+}  // namespace
+
 void FillRect(const Rect& r, Color c) {
   if (c.a == 0) return;
   const SDL_Rect px = platform::ToPixels(r);
@@ -41,7 +44,26 @@ void FrameRect(const Rect& r, Color c) {
   SDL_RenderFillRects(platform::Renderer(), edges, 4);
 }
 
-}  // namespace
+void DrawLine(int x1, int y1, int x2, int y2, Color c, double width) {
+  if (c.a == 0) return;
+  const SDL_Rect o = platform::CanvasPixels();
+  const double k = platform::Scale();
+  const float ax = static_cast<float>(o.x + x1 * k), ay = static_cast<float>(o.y + y1 * k);
+  const float bx = static_cast<float>(o.x + x2 * k), by = static_cast<float>(o.y + y2 * k);
+  const float dx = bx - ax, dy = by - ay;
+  const float len = std::sqrt(dx * dx + dy * dy);
+  if (len < 0.01f) return;
+  // A thin quad along the line: its half width across it.
+  const float half = static_cast<float>(std::max(1.0, width * k) / 2.0);
+  const float nx = -dy / len * half, ny = dx / len * half;
+  const SDL_Color col{c.r, c.g, c.b, c.a};
+  const SDL_Vertex v[4] = {{{ax + nx, ay + ny}, col, {0, 0}},
+                           {{bx + nx, by + ny}, col, {0, 0}},
+                           {{bx - nx, by - ny}, col, {0, 0}},
+                           {{ax - nx, ay - ny}, col, {0, 0}}};
+  const int order[6] = {0, 1, 2, 0, 2, 3};
+  SDL_RenderGeometry(platform::Renderer(), nullptr, v, 4, order, 6);
+}
 
 TextStyle Title(int size) {
   TextStyle s;

@@ -258,7 +258,8 @@ class Window {
   virtual void OnActivate() {}
   // The window system asks to close (the window's close box, Alt+F4); refused unless overridden.
   virtual bool OnCloseRequest() { return false; }
-  // Extra drawing over the background and under the controls, in canvas coordinates.
+  // Extra drawing over the background and under the controls; (ox, oy) is the
+  // window's top left on the canvas. Use FillRect/FrameRect/DrawLine below.
   virtual void DrawContent(int /*ox*/, int /*oy*/) const {}
 
  private:
@@ -284,6 +285,12 @@ class Window {
 
 // Offers the window system's close request to the top window; true when it closed.
 bool RequestCloseTop();
+// Drawing in canvas coordinates, for Window::DrawContent (map lanes, gauges, frames).
+void FillRect(const Rect& r, Color c);
+void FrameRect(const Rect& r, Color c);
+// A straight line `width` canvas units thick, drawn at the window's real pixel size.
+void DrawLine(int x1, int y1, int x2, int y2, Color c, double width = 1.0);
+
 // Asks for a redraw of the canvas at the next chance.
 void Invalidate();
 // The open windows, bottom first.
