@@ -13,12 +13,18 @@
 //       auto& close = AddButton(4, {680, 320, 100, 32}, "Bank", "Close", [this] { Close(); });
 //       SetCancel(&close);                                  // Escape; SetDefault(): Enter/Space
 //     }
-//     void OnShow() override { balance_->text = FormatMoney(...); }  // refresh from the state
+//     void OnShow() override { balance_->Set(FormatMoney(...)); }  // refresh from the state
 //    private:
 //     ui::Label* balance_;
 //   };
 //
-//   Screen_Bank bank;  bank.Show();   // modal: returns when the screen calls Close()
+//   Register it with one line in RegisterAllScreens() (ui/screens.cpp):
+//     RegisterWindow<Screen_Bank>("Screen_Bank");
+//   and show it with ui::ShowScreen("Screen_Bank") (or Instance<Screen_Bank>().Show()).
+//   Show() is modal: it returns when the screen calls Close(). Screens the rules
+//   open through UI().ShowScreen(Screen::...) are mapped to units in window_frontend.cpp.
+//   Questions and notices go through the rules' Frontend: UI().Message(3, topic, text),
+//   AskYesNo(topic, text) (message dialogs, ui/Screen_Message.h).
 //
 // - Coordinates of controls are local to the window; windows are centred on the
 //   800 x 600 canvas and drawn over the windows below them.
