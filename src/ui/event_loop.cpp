@@ -184,6 +184,8 @@ void HandleEvent(const SDL_Event& e) {
       MouseUpCanvas(cx, cy, e.button.button);
       break;
     case SDL_KEYDOWN:
+      // A held key repeats only while editing: a held Enter must not answer a row of dialogs.
+      if (e.key.repeat && e.key.keysym.sym != SDLK_BACKSPACE) break;
       KeyDown(e.key.keysym.sym);
       break;
     case SDL_TEXTINPUT:
