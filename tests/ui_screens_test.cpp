@@ -11,6 +11,8 @@
 #include "state/game_state.h"
 #include "state/savegame.h"
 #include "ui/game.h"
+#include "ui/screens.h"
+#include "world/new_game.h"
 
 namespace qm {
 namespace {
@@ -214,6 +216,39 @@ TEST_F(Screens, ProfessionInformationPopUpsAndScreenshots) {
     }
   EXPECT_GT(gold, 100);
   cairo_surface_destroy(png);
+}
+
+TEST_F(Screens, LoadingAGameShowsTheMainScreenOfTheLoadedSystem) {
+  // A stand-in load screen: the loaded game is an Outer Rim pilot's.
+  ui::RegisterScreen("Screen_SaveLoad", [] {
+    NewGameChoices c;
+    c.faction = 2;
+    c.name = "Loaded";
+    StartNewGame(c);
+  });
+  const auto dumps = Play(std::string("click ") + kLoadGame + "\ndump\nkey Escape\nkey Return\ndump\n");
+  ui::RegisterScreen("Screen_SaveLoad", nullptr);
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_NE(TopWindow(dumps[0]).find("window Screen_Travel 800x600 top"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("Docked at Seressa II in the Hyraxan system"), std::string::npos) << dumps[0];
+  EXPECT_NE(TopWindow(dumps[1]).find("window Start 377x519 top"), std::string::npos);
+}
+
+TEST_F(Screens, FactionAndProfessionChoicesRedrawTheirTexts) {
+  const auto dumps = Play(std::string("click ") + kNewGame +
+                          "\nclick 297 130\ndump\nkey Return\nkey Return\nclick 135 194\nclick 292 293\ndump\n");
+  ASSERT_EQ(dumps.size(), 2u);
+  const std::string race = TopWindow(dumps[0]);
+  EXPECT_NE(race.find("SelectRaceON_02.jpg on"), std::string::npos) << race;
+  EXPECT_NE(race.find("button 01 \"\" SelectRace_01.jpg\n"), std::string::npos) << "only one faction is on";
+  EXPECT_NE(race.find("label \"Outer Rim Alliance\""), std::string::npos);
+  EXPECT_NE(race.find("As the strongest faction in the rebellion"), std::string::npos);
+  // The Outer Rim mercenary flies a Stargun fighter; its special ability opens its information.
+  const std::string info = TopWindow(dumps[1]);
+  EXPECT_NE(dumps[1].find("label \"Stargun fighter\""), std::string::npos);
+  EXPECT_NE(info.find("window Screen_Message3"), std::string::npos) << info;
+  EXPECT_NE(info.find("label \"Tracking\""), std::string::npos) << info;
+  EXPECT_EQ(Game.Player[Pl::Profession], 3);
 }
 
 }  // namespace
