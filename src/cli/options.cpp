@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 #include "state/random.h"
@@ -34,6 +36,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& erro
       if (!value(out.dir)) return false;
     } else if (arg == "--data") {
       if (!value(out.data)) return false;
+    } else if (arg == "--screenshot" && !allowScript) {
+      if (!value(out.screenshot)) return false;
+    } else if (arg == "--ui-script" && !allowScript) {
+      if (!value(out.uiScript)) return false;
     } else if (allowScript && !arg.empty() && arg[0] != '-' && out.script.empty()) {
       out.script = arg;
     } else {
@@ -49,6 +55,22 @@ void ApplyCommandLine(const CommandLine& cl) {
   else
     SeedRandomFromClock();
   if (!cl.dir.empty()) SetSaveDirectory(cl.dir);
+}
+
+std::string PlayerDataFolder() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && *xdg == '/') return std::string(xdg) + "/quellmark";
+  const char* home = std::getenv("HOME");
+  if (home && *home) return std::string(home) + "/.local/share/quellmark";
+  return ".";
+}
+
+bool PrepareFolder(const std::string& dir, std::string& error) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (std::filesystem::is_directory(dir, ec)) return true;
+  error = "the folder " + dir + " cannot be created" + (ec ? " (" + ec.message() + ")" : "");
+  return false;
 }
 
 }  // namespace qm

@@ -13,10 +13,18 @@ struct CommandLine {
   std::string dir;     // --dir: savegames and general data
   std::string data;    // --data: pictures, music and sounds
   std::string script;  // the console's script file
+  std::string screenshot;  // the game: --screenshot FILE.png
+  std::string uiScript;    // the game: --ui-script FILE
 };
 
 bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& error, bool allowScript);
 // Seeds the generator (from --seed or the clock) and sets the savegame folder.
 void ApplyCommandLine(const CommandLine& cl);
+
+// The player's data folder for savegames and general data: $XDG_DATA_HOME/quellmark,
+// else ~/.local/share/quellmark ("." when neither can be named).
+std::string PlayerDataFolder();
+// Creates `dir` when missing; false (and `error`) when it cannot be a folder.
+bool PrepareFolder(const std::string& dir, std::string& error);
 
 }  // namespace qm

@@ -1,0 +1,112 @@
+#include "ui/Screen_Message.h"
+
+#include <algorithm>
+#include <array>
+
+#include "ui/screens.h"
+
+namespace qm::ui {
+namespace {
+
+struct Layout {
+  int w, h;
+  Rect topic, picture, text;
+  int buttonsY;
+  bool buttonsRight;  // the one-line notices keep their button at the right
+};
+
+// Sizes and places of the nine dialogs.
+const std::array<Layout, 10> kLayouts{{
+    {0, 0, {}, {}, {}, 0, false},
+    {328, 455, {20, 18, 288, 26}, {74, 56, 180, 180}, {24, 250, 280, 140}, 405, false},
+    {327, 454, {20, 18, 287, 26}, {74, 56, 180, 180}, {24, 250, 279, 140}, 404, false},
+    {304, 234, {18, 16, 268, 24}, {18, 52, 64, 64}, {18, 52, 268, 122}, 186, false},
+    {303, 235, {18, 16, 267, 24}, {18, 52, 64, 64}, {18, 52, 267, 122}, 187, false},
+    {305, 466, {18, 16, 269, 26}, {20, 52, 265, 170}, {20, 234, 265, 170}, 416, false},
+    {470, 146, {128, 14, 326, 24}, {16, 16, 96, 96}, {128, 44, 326, 50}, 100, true},
+    {464, 136, {128, 12, 320, 24}, {16, 16, 96, 96}, {128, 40, 320, 44}, 92, true},
+    {543, 349, {24, 18, 495, 28}, {0, 0, 0, 0}, {24, 60, 495, 226}, 300, false},
+    {666, 333, {236, 18, 410, 28}, {20, 20, 200, 260}, {236, 60, 410, 212}, 284, false},
+}};
+
+constexpr int kButtonW = 116, kButtonH = 34;
+
+}  // namespace
+
+Screen_Message::Screen_Message(int dialog)
+    : Window("Screen_Message" + std::to_string(dialog), kLayouts[std::clamp(dialog, 1, 9)].w,
+             kLayouts[std::clamp(dialog, 1, 9)].h),
+      dialog_(std::clamp(dialog, 1, 9)) {
+  const Layout& l = kLayouts[dialog_];
+  const std::string prefix = "Message" + std::to_string(dialog_) + "Int";
+  background = prefix + "_00.jpg";
+  picture_ = &AddPicture(l.picture, "");
+  topic_ = &AddLabel(l.topic, "", Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15));
+  text_ = &AddLabel(l.text, "", Body(12));
+  AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
+  const int mid = l.buttonsRight ? l.w - kButtonW / 2 - 18 : l.w / 2;
+  continue_ = &AddButton(1, {mid - kButtonW / 2, l.buttonsY, kButtonW, kButtonH}, prefix, "Continue",
+                         [this] { Finish(0); });
+  const int pairX = l.buttonsRight ? l.w - 2 * kButtonW - 28 : l.w / 2 - kButtonW - 6;
+  yes_ = &AddButton(2, {pairX, l.buttonsY, kButtonW, kButtonH}, prefix, "Yes", [this] { Finish(1); });
+  no_ = &AddButton(3, {pairX + kButtonW + 12, l.buttonsY, kButtonW, kButtonH}, prefix, "No", [this] { Finish(2); });
+}
+
+void Screen_Message::Finish(int result) {
+  result_ = result;
+  Close();
+}
+
+int Screen_Message::Run(const std::string& topic, const std::string& text, const std::string& picture,
+                        Buttons buttons, const std::string& first, const std::string& second) {
+  const Layout& l = kLayouts[dialog_];
+  const bool withPicture = !picture.empty() && l.picture.w > 0;
+  topic_->Set(topic);
+  picture_->Set(picture);
+  picture_->Show(withPicture);
+  // The small dialogs put a picture at the left of the text.
+  Rect textRect = l.text;
+  if (withPicture && (dialog_ == 3 || dialog_ == 4)) {
+    textRect.x += l.picture.w + 12;
+    textRect.w -= l.picture.w + 12;
+  }
+  text_->rect = textRect;
+  // Long texts get a smaller type so they fit their dialog.
+  TextStyle style = Body(12);
+  for (int size = 12; size >= 9; --size) {
+    style.size = size;
+    int w = 0, h = 0;
+    platform::MeasureText(text, textRect.w, style, w, h);
+    if (h <= textRect.h) break;
+  }
+  style.middle = dialog_ == 3 || dialog_ == 4;  // a short notice sits in the middle of its dialog
+  text_->style = style;
+  text_->Set(text);
+  const bool ask = buttons == Buttons::YesNo;
+  yes_->caption = first;
+  no_->caption = second;
+  yes_->Show(ask);
+  no_->Show(ask);
+  continue_->Show(!ask);
+  SetDefault(ask ? yes_ : continue_);
+  SetCancel(ask ? no_ : continue_);
+  result_ = ask ? 2 : 0;  // anything but a "Yes" counts as "No"
+  Show();
+  return result_;
+}
+
+Screen_Message& MessageDialog(int dialog) {
+  switch (dialog) {
+    case 1: return Instance<Screen_Message1>();
+    case 2: return Instance<Screen_Message2>();
+    case 4: return Instance<Screen_Message4>();
+    case 5: return Instance<Screen_Message5>();
+    case 6: return Instance<Screen_Message6>();
+    case 7: return Instance<Screen_Message7>();
+    case 8: return Instance<Screen_Message8>();
+    case 9: return Instance<Screen_Message9>();
+    default: return Instance<Screen_Message3>();
+  }
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,75 @@
+#include "ui/Select_Race.h"
+
+#include "catalogue/faction_stories.h"
+#include "catalogue/professions.h"
+#include "state/game_state.h"
+
+namespace qm::ui {
+namespace {
+
+struct FactionLook {
+  const char* fullName;
+  const char* logo;
+};
+constexpr FactionLook kLooks[] = {{"", ""},
+                                  {"Federation Of Planets", "FederationLogo.jpg"},
+                                  {"Outer Rim Alliance", "OuterRimLogo.jpg"},
+                                  {"Trading Coalition", "CoalitionLogo.jpg"},
+                                  {"Syndicate Of Arms", "SyndicateLogo.jpg"}};
+
+TextStyle Quote() {
+  TextStyle s = Body(11);
+  s.font = Font::Serif;
+  s.color = {196, 206, 224, 255};
+  return s;
+}
+
+}  // namespace
+
+Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
+  background = "SelectRace_00.jpg";
+  AddLabel({20, 14, 360, 30}, "Choose your faction", Title(20));
+  for (int f = 1; f <= 4; ++f) {
+    const int x = 20 + ((f - 1) % 2) * 186, y = 54 + ((f - 1) / 2) * 162;
+    panels_[f] = &AddButton(f, {x, y, 176, 152}, "SelectRace", "", [this, f] { Choose(f); }, PictureKind::Toggle);
+    AddPicture({x + 33, y + 12, 110, 100}, kLooks[f].logo);
+    TextStyle cap = Caption(13);
+    AddLabel({x, y + 118, 176, 28}, factionSelectionName(f), cap, f);
+  }
+  selection_ = &AddBox({}, {0, 0, 0, 0}, kGold);
+  AddBox({20, 384, 362, 152}, {6, 10, 22, 170}, {70, 96, 136, 255});
+  AddLabel({34, 394, 334, 20}, "Recommendation", Title(13));
+  summary_ = &AddLabel({34, 420, 334, 110}, "", Body(12));
+
+  name_ = &AddLabel({404, 14, 369, 30}, "", Title(20));
+  quote1_ = &AddLabel({404, 56, 369, 66}, "", Quote());
+  quote2_ = &AddLabel({404, 126, 369, 66}, "", Quote());
+  AddBox({404, 200, 369, 1}, {96, 120, 160, 160});
+  story_ = &AddLabel({404, 212, 369, 326}, "", Body(11));
+
+  auto& go = AddButton(5, {633, 550, 140, 36}, "SelectRace", "Continue", [this] {
+    Game.Player[Pl::Portrait] = 0;
+    Close();
+  });
+  SetDefault(&go);
+}
+
+void Select_Race::OnShow() {
+  const int f = Game.Player[Pl::Faction];
+  Choose(f >= 1 && f <= 4 ? f : 1);
+}
+
+void Select_Race::Choose(int faction) {
+  Game.Player[Pl::Faction] = faction;
+  for (int f = 1; f <= 4; ++f) panels_[f]->SetOn(f == faction);
+  const Rect r = panels_[faction]->rect;
+  selection_->rect = {r.x - 2, r.y - 2, r.w + 4, r.h + 4};
+  Invalidate();
+  name_->Set(kLooks[faction].fullName);
+  summary_->Set(factionSummary(faction));
+  quote1_->Set(factionQuotation(faction, 1));
+  quote2_->Set(factionQuotation(faction, 2));
+  story_->Set(factionBackground(faction));
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,28 @@
+#pragma once
+// The faction choice of a new game: four faction panels and the chosen
+// faction's recommendation, quotations and background story.
+#include <array>
+
+#include "ui/window.h"
+
+namespace qm::ui {
+
+class Select_Race : public Window {
+ public:
+  Select_Race();
+
+ protected:
+  void OnShow() override;
+
+ private:
+  void Choose(int faction);
+  std::array<Button*, 5> panels_{};
+  Box* selection_;
+  Label* name_;
+  Label* summary_;
+  Label* quote1_;
+  Label* quote2_;
+  Label* story_;
+};
+
+}  // namespace qm::ui

@@ -1,0 +1,407 @@
+#include "ui/event_loop.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "platform/pictures.h"
+#include "platform/platform.h"
+#include "ui/window.h"
+
+namespace qm::ui {
+namespace {
+
+std::vector<Window*> stack;
+bool dirty = true;
+bool quitting = false;
+std::string pendingShot;
+std::string shotFolder = ".";
+double lastFrameMs = 0;
+
+struct Command {
+  std::string verb;
+  int x = 0, y = 0;
+  std::string arg;
+  int line = 0;
+};
+std::vector<Command> script;
+size_t scriptNext = 0;
+bool scriptLoaded = false;
+uint64_t waitUntil = 0;
+std::string scriptErrors;
+std::function<void()> frameHook;
+
+bool Eligible(const Timer& t) {
+  return t.alive && !t.running && t.owner && t.owner->IsOpen() && (t.covered || t.owner == Top());
+}
+
+// Milliseconds until the next timer that may fire; -1 when none.
+int64_t NextDue(uint64_t now) {
+  int64_t best = -1;
+  for (const auto& t : Timers()) {
+    if (!Eligible(t)) continue;
+    const int64_t wait = t.due > now ? static_cast<int64_t>(t.due - now) : 0;
+    if (best < 0 || wait < best) best = wait;
+  }
+  return best;
+}
+
+void Sweep() {
+  for (auto it = Timers().begin(); it != Timers().end();)
+    it = !it->alive && !it->running ? Timers().erase(it) : std::next(it);
+}
+
+// Fires each due timer once, oldest first; a callback may open nested screens.
+void FireDueTimers() {
+  std::vector<Timer*> due;
+  const uint64_t now = platform::Now();
+  for (auto& t : Timers())
+    if (Eligible(t) && t.due <= now) due.push_back(&t);
+  std::stable_sort(due.begin(), due.end(), [](const Timer* a, const Timer* b) { return a->due < b->due; });
+  for (Timer* t : due) {
+    if (!Eligible(*t) || quitting) continue;
+    t->due = platform::Now() + static_cast<uint64_t>(t->interval);
+    t->running = true;
+    t->fn();
+    t->running = false;
+    Invalidate();
+  }
+  Sweep();
+}
+
+void UpdateTextInput() {
+  Window* top = Top();
+  const bool want = top && top->Focused() && top->Focused()->visible;
+  if (want && !SDL_IsTextInputActive()) SDL_StartTextInput();
+  if (!want && SDL_IsTextInputActive()) SDL_StopTextInput();
+}
+
+void ToTop(int cx, int cy, int& x, int& y) {
+  const Rect b = Top()->Bounds();
+  x = cx - b.x;
+  y = cy - b.y;
+}
+
+void MouseMoveCanvas(int cx, int cy) {
+  if (!Top()) return;
+  int x, y;
+  ToTop(cx, cy, x, y);
+  Top()->MouseMove(x, y);
+}
+
+void MouseDownCanvas(int cx, int cy, int button, int clicks) {
+  if (!Top()) return;
+  int x, y;
+  ToTop(cx, cy, x, y);
+  Window* w = Top();
+  w->MouseMove(x, y);
+  w->MouseDown(x, y, button, clicks);
+  UpdateTextInput();
+}
+
+void MouseUpCanvas(int cx, int cy, int button) {
+  if (!Top()) return;
+  int x, y;
+  ToTop(cx, cy, x, y);
+  Top()->MouseUp(x, y, button);
+}
+
+std::string TimeStamp() {
+  const std::time_t t = std::time(nullptr);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", std::localtime(&t));
+  return buf;
+}
+
+void KeyDown(SDL_Keycode key) {
+  if (key == SDLK_F11) {
+    platform::ToggleFullscreen();
+    return;
+  }
+  if (key == SDLK_F12) {
+    RequestScreenshot(shotFolder + "/Quellmark-" + TimeStamp() + ".png");
+    return;
+  }
+  if (Top()) Top()->KeyDown(key);
+  UpdateTextInput();
+}
+
+// Events of the window itself, handled in every mode.
+bool HandleWindowEvent(const SDL_Event& e) {
+  if (e.type == SDL_QUIT) {
+    RequestCloseTop();
+    return true;
+  }
+  if (e.type != SDL_WINDOWEVENT) return false;
+  switch (e.window.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESIZED:
+      if (platform::UpdateMapping()) {
+        platform::ClearPictureCache();
+        platform::ClearTextCache();
+      }
+      Invalidate();
+      break;
+    case SDL_WINDOWEVENT_LEAVE:
+      if (Top() && !ScriptLoaded()) Top()->ClearHover();
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      RequestCloseTop();
+      break;
+    default:
+      Invalidate();
+  }
+  return true;
+}
+
+void HandleEvent(const SDL_Event& e) {
+  if (HandleWindowEvent(e) || ScriptLoaded()) return;
+  int cx, cy;
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      platform::ToCanvas(e.motion.x, e.motion.y, cx, cy);
+      MouseMoveCanvas(cx, cy);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      platform::ToCanvas(e.button.x, e.button.y, cx, cy);
+      MouseDownCanvas(cx, cy, e.button.button, e.button.clicks);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      platform::ToCanvas(e.button.x, e.button.y, cx, cy);
+      MouseUpCanvas(cx, cy, e.button.button);
+      break;
+    case SDL_KEYDOWN:
+      KeyDown(e.key.keysym.sym);
+      break;
+    case SDL_TEXTINPUT:
+      if (Top()) Top()->TextInput(e.text.text);
+      break;
+    default:
+      break;
+  }
+}
+
+void Note(const Command& c, const std::string& what) {
+  scriptErrors += "line " + std::to_string(c.line) + ": " + what + "\n";
+}
+
+void Execute(const Command& c) {
+  if (c.verb == "move") {
+    MouseMoveCanvas(c.x, c.y);
+  } else if (c.verb == "click" || c.verb == "rclick") {
+    const int button = c.verb == "click" ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
+    MouseDownCanvas(c.x, c.y, button, 1);
+    MouseUpCanvas(c.x, c.y, button);
+  } else if (c.verb == "dclick") {
+    MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 1);
+    MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
+    MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 2);
+    MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
+  } else if (c.verb == "key") {
+    KeyDown(SDL_GetKeyFromName(c.arg.c_str()));
+  } else if (c.verb == "type") {
+    if (Top()) Top()->TextInput(c.arg);
+  } else if (c.verb == "wait") {
+    waitUntil = platform::Now() + static_cast<uint64_t>(c.x);
+  } else if (c.verb == "shot") {
+    RequestScreenshot(c.arg);
+    Render();
+    if (!pendingShot.empty()) Note(c, "the screenshot " + c.arg + " could not be written");
+    pendingShot.clear();
+  } else if (c.verb == "dump") {
+    if (c.arg.empty() || c.arg == "-") {
+      std::fputs(DumpScreens().c_str(), stdout);
+      std::fflush(stdout);
+    } else {
+      std::ofstream out(c.arg, std::ios::app);
+      out << DumpScreens() << "--\n";
+      if (!out) Note(c, "cannot write " + c.arg);
+    }
+  } else if (c.verb == "close") {
+    RequestCloseTop();
+  } else if (c.verb == "quit") {
+    RequestQuit();
+  }
+}
+
+// One step of the script: window events, then either game time moving on toward
+// the end of a wait (firing the timers due on the way) or the next command.
+void StepScript() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) HandleEvent(e);
+  if (quitting) return;
+  const uint64_t now = platform::Now();
+  if (waitUntil > now) {
+    const int64_t next = NextDue(now);
+    const uint64_t to = next >= 0 && now + static_cast<uint64_t>(next) <= waitUntil ? now + next : waitUntil;
+    platform::Advance(to - now);
+    FireDueTimers();
+    return;
+  }
+  if (scriptNext >= script.size()) {
+    RequestQuit();
+    return;
+  }
+  Execute(script[scriptNext++]);
+  FireDueTimers();
+}
+
+}  // namespace
+
+std::list<Timer>& Timers() {
+  static auto* timers = new std::list<Timer>;  // outlives every window, whatever the exit order
+  return *timers;
+}
+
+void EventLoop::Run(Window& w) {
+  stack.push_back(&w);
+  Invalidate();
+  UpdateTextInput();
+  w.OnActivate();
+  while (!w.closing_ && !quitting) {
+    if (dirty) Render();
+    if (scriptLoaded) {
+      StepScript();
+      continue;
+    }
+    SDL_Event e;
+    const int64_t timeout = NextDue(platform::Now());
+    const int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, static_cast<int>(timeout));
+    if (got) {
+      HandleEvent(e);
+      while (!w.closing_ && SDL_PollEvent(&e)) HandleEvent(e);
+    }
+    FireDueTimers();
+  }
+  for (auto& t : Timers())
+    if (t.owner == &w && !t.covered) t.due = 0;  // a reshown window's timers start afresh
+  stack.erase(std::remove(stack.begin(), stack.end(), &w), stack.end());
+  if (Top()) Top()->ClearHover();
+  Invalidate();
+  UpdateTextInput();
+}
+
+bool LoadInputScript(const std::string& path, std::string& error) {
+  std::ifstream in(path);
+  if (!in) return error = "cannot read the input script " + path, false;
+  std::stringstream all;
+  all << in.rdbuf();
+  return SetInputScript(all.str(), path, error);
+}
+
+bool SetInputScript(const std::string& text, const std::string& path, std::string& error) {
+  std::istringstream in(text);
+  std::string line;
+  int number = 0;
+  script.clear();
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line[start] == '#') continue;
+    std::istringstream words(line.substr(start));
+    Command c;
+    c.line = number;
+    words >> c.verb;
+    std::string rest;
+    std::getline(words, rest);
+    if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    const auto bad = [&](const std::string& why) {
+      error = path + ":" + std::to_string(number) + ": " + why;
+      return false;
+    };
+    if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick") {
+      std::istringstream xy(rest);
+      if (!(xy >> c.x >> c.y)) return bad(c.verb + " needs X Y");
+    } else if (c.verb == "wait") {
+      std::istringstream ms(rest);
+      if (!(ms >> c.x) || c.x < 0) return bad("wait needs milliseconds");
+    } else if (c.verb == "key") {
+      c.arg = rest;
+      if (SDL_GetKeyFromName(rest.c_str()) == SDLK_UNKNOWN) return bad("unknown key '" + rest + "'");
+    } else if (c.verb == "type" || c.verb == "dump") {
+      c.arg = rest;
+    } else if (c.verb == "shot") {
+      c.arg = rest;
+      if (rest.empty()) return bad("shot needs a file name");
+    } else if (c.verb != "quit" && c.verb != "close") {
+      return bad("unknown command '" + c.verb + "'");
+    }
+    script.push_back(std::move(c));
+  }
+  scriptNext = 0;
+  scriptLoaded = true;
+  scriptErrors.clear();
+  platform::UseVirtualClock();
+  return true;
+}
+
+void ResetEventLoop() {
+  stack.clear();
+  Timers().clear();
+  script.clear();
+  scriptNext = 0;
+  scriptLoaded = false;
+  scriptErrors.clear();
+  waitUntil = 0;
+  quitting = false;
+  pendingShot.clear();
+  dirty = true;
+}
+
+void SetFrameHook(std::function<void()> hook) { frameHook = std::move(hook); }
+
+bool ScriptLoaded() { return scriptLoaded; }
+const std::string& ScriptErrors() { return scriptErrors; }
+
+void Invalidate() { dirty = true; }
+const std::vector<Window*>& Stack() { return stack; }
+Window* Top() { return stack.empty() ? nullptr : stack.back(); }
+void RequestQuit() { quitting = true; }
+bool Quitting() { return quitting; }
+void SetScreenshotFolder(const std::string& folder) { shotFolder = folder.empty() ? "." : folder; }
+double LastFrameMs() { return lastFrameMs; }
+
+void RequestScreenshot(const std::string& path) {
+  pendingShot = path;
+  dirty = true;
+}
+
+bool RequestCloseTop() {
+  Window* top = Top();
+  if (!top || !top->OnCloseRequest()) return false;
+  top->Close();
+  return true;
+}
+
+void Render() {
+  if (!platform::IsOpen()) return;
+  const auto start = std::chrono::steady_clock::now();
+  platform::BeginFrame();
+  for (size_t i = 0; i < stack.size(); ++i) {
+    const Rect b = stack[i]->Bounds();
+    const bool dialog = b.w < platform::kCanvasWidth || b.h < platform::kCanvasHeight;
+    if (i > 0 && i + 1 == stack.size() && dialog) {
+      // The windows below a dialog recede a little.
+      const SDL_Rect all = platform::CanvasPixels();
+      SDL_SetRenderDrawColor(platform::Renderer(), 0, 0, 0, 90);
+      SDL_RenderFillRect(platform::Renderer(), &all);
+    }
+    stack[i]->DrawAll();
+  }
+  if (!pendingShot.empty()) {
+    const art::Image canvas = platform::ReadCanvas();
+    if (art::WritePng(canvas, pendingShot)) pendingShot.clear();
+  }
+  platform::EndFrame();
+  dirty = false;
+  if (frameHook) frameHook();
+  lastFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace qm::ui

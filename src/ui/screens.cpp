@@ -1,0 +1,71 @@
+#include "ui/screens.h"
+
+#include <map>
+#include <vector>
+
+#include "state/frontend.h"
+#include "ui/Screen_Credits.h"
+#include "ui/Screen_Placeholder.h"
+#include "ui/Select_Name.h"
+#include "ui/Select_Profession.h"
+#include "ui/Select_Race.h"
+
+namespace qm::ui {
+namespace {
+
+struct Entry {
+  std::function<void()> show, hide;
+};
+
+std::map<std::string, Entry>& Registry() {
+  static std::map<std::string, Entry> registry;
+  return registry;
+}
+
+std::vector<std::function<void()>>& Kept() {
+  static std::vector<std::function<void()>> kept;
+  return kept;
+}
+
+}  // namespace
+
+void RegisterScreen(const std::string& unit, std::function<void()> show, std::function<void()> hide) {
+  Registry()[unit] = Entry{std::move(show), std::move(hide)};
+}
+
+bool ScreenRegistered(const std::string& unit) { return Registry().count(unit) > 0; }
+
+bool ShowScreen(const std::string& unit) {
+  auto it = Registry().find(unit);
+  if (it == Registry().end() || !it->second.show) {
+    UI().Message(3, "Not available", "This part of the game is still under construction.", "");
+    return false;
+  }
+  it->second.show();
+  return true;
+}
+
+void HideScreen(const std::string& unit) {
+  auto it = Registry().find(unit);
+  if (it != Registry().end() && it->second.hide) it->second.hide();
+}
+
+void RegisterAllScreens() {
+  RegisterWindow<Select_Race>("Select_Race");
+  RegisterWindow<Select_Name>("Select_Name");
+  RegisterWindow<Select_Profession>("Select_Profession");
+  RegisterWindow<Screen_Credits>("Screen_Credits");
+  // Until the main screen is built, a stand-in shows the starting position.
+  RegisterWindow<Screen_Placeholder>("Screen_Travel");
+}
+
+void DestroyScreens() {
+  for (auto it = Kept().rbegin(); it != Kept().rend(); ++it) (*it)();
+  Kept().clear();
+}
+
+namespace detail {
+void KeepWindow(std::function<void()> destroy) { Kept().push_back(std::move(destroy)); }
+}  // namespace detail
+
+}  // namespace qm::ui

@@ -1,0 +1,79 @@
+#include "ui/window_frontend.h"
+
+#include "ui/Screen_Message.h"
+#include "ui/screens.h"
+
+namespace qm::ui {
+
+const char* UnitOf(Screen screen) {
+  switch (screen) {
+    case Screen::Travel: return "FlyTo";
+    case Screen::ShipCombat: return "Screen_ShipCombat2";
+    case Screen::Boarding: return "Screen_CrewCombat";
+    case Screen::FleetBattle: return "Screen_ShipWavesAttacking";
+    case Screen::Abilities: return "Screen_SelectNewAbility";
+    case Screen::SaveLoad: return "Screen_SaveLoad";
+    case Screen::Highscore: return "Screen_Highscore";
+    case Screen::MainScreen: return "Screen_Travel";
+  }
+  return "";
+}
+
+void WindowFrontend::Message(int dialog, const std::string& topic, const std::string& text,
+                             const std::string& picture) {
+  if (Quitting()) return;
+  const int d = dialog >= 1 && dialog <= 9 ? dialog : 3;
+  MessageDialog(d).Run(topic, text, picture, Screen_Message::Buttons::Continue);
+}
+
+bool WindowFrontend::Ask(const std::string& topic, const std::string& text) {
+  if (Quitting()) return false;
+  return MessageDialog(4).Run(topic, text, "", Screen_Message::Buttons::YesNo) == 1;
+}
+
+int WindowFrontend::Choose(const std::string& topic, const std::string& text, const std::string& first,
+                           const std::string& second) {
+  if (Quitting()) return 2;
+  return MessageDialog(4).Run(topic, text, "", Screen_Message::Buttons::YesNo, first, second) == 1 ? 1 : 2;
+}
+
+void WindowFrontend::ShowScreen(Screen screen) {
+  if (!Quitting()) ui::ShowScreen(UnitOf(screen));
+}
+
+void WindowFrontend::HideScreen(Screen screen) { ui::HideScreen(UnitOf(screen)); }
+
+void WindowFrontend::PlaySound(const std::string& wavFile) {
+  if (onPlaySound) onPlaySound(wavFile);
+}
+
+void WindowFrontend::PlayMusic(const std::string& oggFile) {
+  if (onPlayMusic) onPlayMusic(oggFile);
+}
+
+void WindowFrontend::RefreshMainScreen(int system) {
+  if (onRefreshMainScreen) onRefreshMainScreen(system);
+  Invalidate();
+}
+
+void WindowFrontend::RefreshExperience() {
+  if (onRefreshExperience) onRefreshExperience();
+  Invalidate();
+}
+
+void WindowFrontend::RefreshTradePopup() {
+  if (onRefreshTradePopup) onRefreshTradePopup();
+  Invalidate();
+}
+
+void WindowFrontend::RefreshSpaceObjects() {
+  if (onRefreshSpaceObjects) onRefreshSpaceObjects();
+  Invalidate();
+}
+
+WindowFrontend& TheFrontend() {
+  static WindowFrontend frontend;
+  return frontend;
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,36 @@
+#pragma once
+// The rules' Frontend on the window: message dialogs, questions, and the modal
+// screens by their unit names (ui/screens.h). Screens that show the state
+// install their refresh hooks here (the main screen sets onRefreshMainScreen).
+#include <functional>
+#include <string>
+
+#include "state/frontend.h"
+
+namespace qm::ui {
+
+class WindowFrontend : public Frontend {
+ public:
+  void Message(int dialog, const std::string& topic, const std::string& text, const std::string& picture) override;
+  bool Ask(const std::string& topic, const std::string& text) override;
+  int Choose(const std::string& topic, const std::string& text, const std::string& first,
+             const std::string& second) override;
+  void ShowScreen(Screen screen) override;
+  void HideScreen(Screen screen) override;
+  void PlaySound(const std::string& wavFile) override;
+  void PlayMusic(const std::string& oggFile) override;
+  void RefreshMainScreen(int system) override;
+  void RefreshExperience() override;
+  void RefreshTradePopup() override;
+  void RefreshSpaceObjects() override;
+
+  std::function<void(int)> onRefreshMainScreen;
+  std::function<void()> onRefreshExperience, onRefreshTradePopup, onRefreshSpaceObjects;
+  std::function<void(const std::string&)> onPlaySound, onPlayMusic;
+};
+
+// The unit name of a screen the rules ask for ("Screen_Travel" for the main screen).
+const char* UnitOf(Screen screen);
+WindowFrontend& TheFrontend();
+
+}  // namespace qm::ui

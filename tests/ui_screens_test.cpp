@@ -1,0 +1,220 @@
+// The real screens on SDL's offscreen driver, driven by input scripts.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "state/game_state.h"
+#include "state/savegame.h"
+#include "ui/game.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Canvas points of the main menu items and the dialogs' buttons.
+constexpr const char* kNewGame = "400 218";
+constexpr const char* kLoadGame = "400 264";
+constexpr const char* kHighscores = "400 320";
+constexpr const char* kCredits = "400 412";
+
+class Screens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    dir_ = fs::temp_directory_path() /
+           ("qm_ui_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    SetSaveDirectory(dir_.string());
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Runs the game on `script`; each "dump" line adds one listing of the open windows.
+  std::vector<std::string> Play(std::string script) {
+    const std::string dumpFile = (dir_ / "dump.txt").string();
+    fs::remove(dumpFile);
+    std::string expanded;
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);)
+      expanded += (line == "dump" ? "dump " + dumpFile : line) + "\n";
+    ui::GameOptions options;
+    options.scriptText = expanded;
+    options.shotFolder = dir_.string();
+    std::string error;
+    EXPECT_EQ(ui::RunGame(options, error), 0) << error;
+    std::ifstream in(dumpFile);
+    std::stringstream all;
+    all << in.rdbuf();
+    std::vector<std::string> dumps;
+    std::string text = all.str();
+    for (size_t at; (at = text.find("--\n")) != std::string::npos; text.erase(0, at + 3))
+      dumps.push_back(text.substr(0, at));
+    return dumps;
+  }
+
+  // The part of a dump that lists the top window.
+  static std::string TopWindow(const std::string& dump) {
+    const size_t at = dump.rfind("window ");
+    return at == std::string::npos ? "" : dump.substr(at);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(Screens, NewGameRunsThroughTheThreeScreensToTheMainScreen) {
+  const auto dumps = Play(std::string("click ") + kNewGame + R"(
+dump
+click 297 292
+key Return
+dump
+type Ada Lovelace
+key Return
+click 135 362
+dump
+key Return
+dump
+key Return
+dump
+)");
+  ASSERT_EQ(dumps.size(), 5u);
+  EXPECT_NE(TopWindow(dumps[0]).find("window Select_Race 793x600 top"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("SelectRaceON_01.jpg on"), std::string::npos) << "faction 1 preselected";
+  EXPECT_NE(TopWindow(dumps[1]).find("field \"(Please enter your name here)\" focus"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[2]).find("label \"Pirates are specialized combatants"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[2]).find("Syndicate_"), std::string::npos) << "the Syndicate's ship picture";
+  const std::string welcome = TopWindow(dumps[3]);
+  EXPECT_NE(welcome.find("window Screen_Message1"), std::string::npos);
+  EXPECT_NE(welcome.find("label \"Game objective:\""), std::string::npos);
+  EXPECT_NE(welcome.find("picture hero1_20y.jpg"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[4]).find("window Screen_Travel 800x600 top"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[4]).find("Ada Lovelace"), std::string::npos);
+  EXPECT_EQ(Game.PlayerName, "Ada Lovelace");
+  EXPECT_EQ(Game.Player[Pl::Faction], 4);
+  EXPECT_EQ(Game.Player[Pl::Profession], 6);
+  EXPECT_EQ(Game.Ship[Sh::ShipType], 1);
+  EXPECT_EQ(Game.Ship[Sh::System], 13);
+  EXPECT_EQ(Game.StarDate, 1);
+}
+
+TEST_F(Screens, NameFieldKeepsThirtyStorableCharactersAndThePromptBecomesIncognito) {
+  // Next portrait, then a name with a snowman (not storable) and too many letters.
+  auto dumps = Play(std::string("click ") + kNewGame + R"(
+key Return
+click 543 208
+type Zoë☃ abcdefghijklmnopqrstuvwxyz0123456789
+dump
+key Return
+key Return
+key Return
+dump
+)");
+  ASSERT_EQ(dumps.size(), 2u);
+  EXPECT_NE(dumps[0].find("field \"Zoë abcdefghijklmnopqrstuvwxyz\" focus"), std::string::npos) << dumps[0];
+  EXPECT_NE(dumps[0].find("picture hero2_20y.jpg"), std::string::npos);
+  EXPECT_EQ(Game.PlayerName, "Zoë abcdefghijklmnopqrstuvwxyz");  // 30 characters
+  EXPECT_EQ(Game.Player[Pl::Portrait], 1);
+
+  Play(std::string("click ") + kNewGame + "\nkey Return\nkey Return\nkey Return\nkey Return\n");
+  EXPECT_EQ(Game.PlayerName, "Incognito");
+
+  // An emptied field stays empty.
+  Play(std::string("click ") + kNewGame + "\nkey Return\ntype x\nkey Backspace\nkey Return\nkey Return\nkey Return\n");
+  EXPECT_EQ(Game.PlayerName, "");
+}
+
+TEST_F(Screens, MenuItemsWithoutTheirScreenSayWhyAndChangeNothing) {
+  const auto dumps = Play(std::string("click ") + kHighscores + "\ndump\nclose\ndump\nkey Escape\ndump\nclick " +
+                          kLoadGame + "\ndump\nkey Return\ndump\n");
+  ASSERT_EQ(dumps.size(), 5u);
+  EXPECT_NE(TopWindow(dumps[0]).find("window Screen_Message3"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("label \"Not available\""), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[1]).find("window Screen_Message3"), std::string::npos)
+      << "the window system's close request does not dismiss a dialog";
+  EXPECT_NE(TopWindow(dumps[2]).find("window Start 377x519 top"), std::string::npos)
+      << "Escape takes the only button";
+  EXPECT_NE(TopWindow(dumps[3]).find("window Screen_Message3"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[4]).find("window Start 377x519 top"), std::string::npos)
+      << "a cancelled load returns to the menu without the main screen";
+}
+
+TEST_F(Screens, HoverMovesFromItemToItemAndClearsOverTheBackground) {
+  const auto dumps = Play("move 400 218\ndump\nmove 400 264\ndump\nmove 230 60\ndump\nmove 400 228\ndump\n");
+  ASSERT_EQ(dumps.size(), 4u);
+  EXPECT_NE(dumps[0].find("button 06 \"\" StartScreen_06_Highlighted.jpg hover"), std::string::npos);
+  EXPECT_NE(dumps[0].find("hover=6"), std::string::npos);
+  EXPECT_NE(dumps[1].find("button 06 \"\" StartScreen_06.jpg\n"), std::string::npos);
+  EXPECT_NE(dumps[1].find("button 07 \"\" StartScreen_07_Highlighted.jpg hover"), std::string::npos);
+  EXPECT_NE(dumps[1].find("label \"Load a game\" hover"), std::string::npos) << "the caption label follows";
+  EXPECT_NE(dumps[2].find("window Start 377x519 top hover=0"), std::string::npos);
+  EXPECT_EQ(dumps[2].find("_Highlighted.jpg hover"), std::string::npos);
+  EXPECT_NE(dumps[3].find("hover=6"), std::string::npos) << "the caption label shares its item's hover";
+}
+
+TEST_F(Screens, EnterAndEscapeAnswerTheQuitQuestion) {
+  const auto dumps = Play(std::string("click ") + kNewGame +
+                          "\nkey Return\nkey Return\nkey Return\nkey Return\n"
+                          "key Escape\ndump\nkey Escape\ndump\nkey Escape\nkey space\ndump\n");
+  ASSERT_EQ(dumps.size(), 3u);
+  EXPECT_NE(TopWindow(dumps[0]).find("label \"Quit game?\""), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("button 02 \"Yes\""), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[1]).find("window Screen_Travel 800x600 top"), std::string::npos) << "Escape is No";
+  EXPECT_NE(TopWindow(dumps[2]).find("window Start 377x519 top"), std::string::npos) << "Space is Yes";
+}
+
+TEST_F(Screens, TheTutorialHintShowsOnTheFirstThreeStartsOnly) {
+  for (int start = 1; start <= 4; ++start) {
+    const auto dumps = Play("dump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    EXPECT_EQ(dumps[0].find("panel #hint") != std::string::npos, start <= 3) << "start " << start;
+  }
+  // "Close this message" hides it for the rest of the run.
+  fs::remove_all(dir_);
+  fs::create_directories(dir_);
+  const auto dumps = Play("click 105 560\ndump\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  EXPECT_EQ(dumps[0].find("panel #hint"), std::string::npos);
+}
+
+TEST_F(Screens, TimersRunOnGameTimeAndOnlyOnTheTopWindow) {
+  const auto dumps = Play(std::string("dump\nwait 800\ndump\nclick ") + kCredits +
+                          "\nwait 800\ndump\nkey Return\n");
+  ASSERT_EQ(dumps.size(), 3u);
+  EXPECT_NE(dumps[0].find("picture StartScreen_12.jpg"), std::string::npos);
+  EXPECT_NE(dumps[1].find("picture StartScreen_12_Highlighted.jpg"), std::string::npos);
+  EXPECT_NE(dumps[2].find("picture StartScreen_12_Highlighted.jpg"), std::string::npos)
+      << "the menu's light rests while the credits cover it";
+}
+
+TEST_F(Screens, ProfessionInformationPopUpsAndScreenshots) {
+  const std::string shot = (dir_ / "profession.png").string();
+  const auto dumps = Play(std::string("click ") + kNewGame +
+                          "\nkey Return\nkey Return\nclick 440 420\ndump\nkey Return\nshot " + shot + "\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  EXPECT_NE(TopWindow(dumps[0]).find("window Screen_Message1"), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("label \"Orion II shuttle\""), std::string::npos) << dumps[0];
+  cairo_surface_t* png = cairo_image_surface_create_from_png(shot.c_str());
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(png), 800);
+  EXPECT_EQ(cairo_image_surface_get_height(png), 600);
+  // The title's gold letters are on the canvas.
+  const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(png));
+  const int stride = cairo_image_surface_get_stride(png) / 4;
+  int gold = 0;
+  for (int y = 14; y < 44; ++y)
+    for (int x = 20; x < 280; ++x) {
+      const uint32_t p = px[y * stride + x];
+      gold += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 160 && (p & 0xFF) < 160;
+    }
+  EXPECT_GT(gold, 100);
+  cairo_surface_destroy(png);
+}
+
+}  // namespace
+}  // namespace qm
