@@ -5,7 +5,10 @@
 
 #include "state/frontend.h"
 #include "ui/Screen_Credits.h"
+#include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_Placeholder.h"
+#include "ui/Screen_SaveLoad.h"
+#include "ui/Screen_TradeScreenMoveable.h"
 #include "ui/Select_Name.h"
 #include "ui/Select_Profession.h"
 #include "ui/Select_Race.h"
@@ -55,6 +58,9 @@ void RegisterAllScreens() {
   RegisterWindow<Select_Name>("Select_Name");
   RegisterWindow<Select_Profession>("Select_Profession");
   RegisterWindow<Screen_Credits>("Screen_Credits");
+  RegisterWindow<Screen_TradeScreenMoveable>("Screen_TradeScreenMoveable");
+  RegisterWindow<Screen_GalaxyMap>("Screen_GalaxyMap");
+  RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
   // Until the main screen is built, a stand-in shows the starting position.
   RegisterWindow<Screen_Placeholder>("Screen_Travel");
 }

@@ -377,6 +377,12 @@ bool Window::TimerRunning(int id) const {
 }
 
 void Window::MouseMove(int x, int y) {
+  if (dragging_ == &root_) {  // the whole window follows the mouse, kept on the canvas
+    const Rect b = Bounds();
+    MoveTo(std::clamp(b.x + x - dragX_, 0, platform::kCanvasWidth - b.w),
+           std::clamp(b.y + y - dragY_, 0, platform::kCanvasHeight - b.h));
+    return;
+  }
   if (dragging_) {
     dragging_->MoveTo(std::clamp(x - dragX_, 0, Width() - dragging_->rect.w),
                       std::clamp(y - dragY_, 0, Height() - dragging_->rect.h));
@@ -424,6 +430,12 @@ Control* Window::HitLocal(int x, int y) {
 
 void Window::MouseDown(int x, int y, int button, int clicks) {
   Control* c = HitLocal(x, y);
+  if (!c && movable && button == SDL_BUTTON_LEFT && x >= 0 && y >= 0 && x < Width() && y < Height()) {
+    dragging_ = &root_;
+    dragX_ = x;
+    dragY_ = y;
+    return;
+  }
   if (!c) return;
   if (auto* p = dynamic_cast<Panel*>(c); p && p->draggable && button == SDL_BUTTON_LEFT && !p->Reacts()) {
     dragging_ = p;

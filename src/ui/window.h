@@ -246,6 +246,7 @@ class Window {
 
   std::string background;  // picture filling the window ("" = plain dark)
   bool frame = true;       // a thin border around the window
+  bool movable = false;    // the player may drag the window by its empty area (the trade panel)
 
  protected:
   // Refreshes the window from the game state each time it is shown.
