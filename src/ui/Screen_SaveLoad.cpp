@@ -41,6 +41,7 @@ Screen_SaveLoad::Screen_SaveLoad() : Window("Screen_SaveLoad", 360, 422) {
     s.name->name = "slot" + std::to_string(n);
     s.name->maxChars = 30;
     s.name->accept = NameCharacterAllowed;
+    s.name->onClick = [this, field = s.name] { Focus(field); };  // a click puts the typing cursor here
     auto& save = AddButton(n, {204, y + 30, 62, 28}, "SaveLoad", "Save", [this, n] { Save(n); });
     auto& load = AddButton(4 + n, {272, y + 30, 62, 28}, "SaveLoad", "Load", [this, n] { Load(n); });
     save.captionStyle = Caption(12);
