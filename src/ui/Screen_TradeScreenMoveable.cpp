@@ -90,6 +90,7 @@ Screen_TradeScreenMoveable::Screen_TradeScreenMoveable() : Window("Screen_TradeS
   for (int c = 1; c <= kCommodities; ++c) {
     const int y = kRowTop + (c - 1) * kRowHeight, item = kRowItemBase + c;
     Row& row = rows_[static_cast<size_t>(c)];
+    if (c % 2 == 0) AddBox({16, y, 319, kRowHeight}, {255, 255, 255, 10});  // faint stripes guide the eye
     row.band = &AddBox({16, y, 319, kRowHeight}, kSelectedFill, kSelectedBorder);
     row.band->visible = false;
     row.name = &AddLabel({20, y, 130, kRowHeight}, "", Column(Align::Left), item);
