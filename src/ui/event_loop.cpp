@@ -11,6 +11,7 @@
 
 #include "platform/pictures.h"
 #include "platform/platform.h"
+#include "ui/screens.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -29,6 +30,7 @@ std::vector<float> frameTimes;  // the first few thousand, for the timing report
 struct Command {
   std::string verb;
   int x = 0, y = 0;
+  int x2 = 0, y2 = 0;  // the end point of a drag
   std::string arg;
   int line = 0;
 };
@@ -212,6 +214,13 @@ void Execute(const Command& c) {
     MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
     MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 2);
     MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
+  } else if (c.verb == "drag") {
+    MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 1);
+    MouseMoveCanvas(c.x2, c.y2);
+    MouseUpCanvas(c.x2, c.y2, SDL_BUTTON_LEFT);
+  } else if (c.verb == "screen") {
+    if (!ScreenRegistered(c.arg)) Note(c, "no screen " + c.arg);
+    else ShowScreen(c.arg);  // modal: the script goes on inside it
   } else if (c.verb == "key") {
     KeyDown(SDL_GetKeyFromName(c.arg.c_str()));
   } else if (c.verb == "type") {
@@ -339,6 +348,12 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick" || c.verb == "size") {
       std::istringstream xy(rest);
       if (!(xy >> c.x >> c.y)) return bad(c.verb + " needs X Y");
+    } else if (c.verb == "drag") {
+      std::istringstream xy(rest);
+      if (!(xy >> c.x >> c.y >> c.x2 >> c.y2)) return bad("drag needs X1 Y1 X2 Y2");
+    } else if (c.verb == "screen") {
+      c.arg = rest;
+      if (rest.empty()) return bad("screen needs a unit name");
     } else if (c.verb == "wait") {
       std::istringstream ms(rest);
       if (!(ms >> c.x) || c.x < 0) return bad("wait needs milliseconds");

@@ -5,7 +5,10 @@
 
 #include "state/frontend.h"
 #include "ui/Screen_Credits.h"
+#include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_Placeholder.h"
+#include "ui/Screen_SaveLoad.h"
+#include "ui/Screen_TradeScreenMoveable.h"
 #include "ui/Select_Name.h"
 #include "ui/Select_Profession.h"
 #include "ui/Select_Race.h"
@@ -33,7 +36,10 @@ void RegisterScreen(const std::string& unit, std::function<void()> show, std::fu
   Registry()[unit] = Entry{std::move(show), std::move(hide)};
 }
 
-bool ScreenRegistered(const std::string& unit) { return Registry().count(unit) > 0; }
+bool ScreenRegistered(const std::string& unit) {
+  const auto it = Registry().find(unit);
+  return it != Registry().end() && it->second.show;
+}
 
 bool ShowScreen(const std::string& unit) {
   auto it = Registry().find(unit);
@@ -55,6 +61,9 @@ void RegisterAllScreens() {
   RegisterWindow<Select_Name>("Select_Name");
   RegisterWindow<Select_Profession>("Select_Profession");
   RegisterWindow<Screen_Credits>("Screen_Credits");
+  RegisterWindow<Screen_TradeScreenMoveable>("Screen_TradeScreenMoveable");
+  RegisterWindow<Screen_GalaxyMap>("Screen_GalaxyMap");
+  RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
   // Until the main screen is built, a stand-in shows the starting position.
   RegisterWindow<Screen_Placeholder>("Screen_Travel");
 }

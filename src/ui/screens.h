@@ -25,8 +25,11 @@ void HideScreen(const std::string& unit);
 template <class T>
 T& Instance();
 
+// Registers the window of type T as the screen `unit`, unless a stand-in (a
+// test's) is registered there already.
 template <class T>
 void RegisterWindow(const std::string& unit) {
+  if (ScreenRegistered(unit)) return;
   RegisterScreen(unit, [] { Instance<T>().Show(); }, [] { Instance<T>().Close(); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "state/frontend.h"
 #include "world/market.h"
+#include "world/money.h"
 
 namespace qm {
 namespace {
@@ -62,7 +63,7 @@ MapSystem BuildSystem(int s, int commodity) {
   for (int c = 1; c <= kCommodities; ++c)
     if (m.pricesKnown && Tradeable(c)) m.knownPrice[static_cast<size_t>(c)] = Game.SystemPrices[s][c];
   if (commodity >= 1 && commodity <= kCommodities && Tradeable(commodity))
-    m.priceLabel = m.pricesKnown ? "($ " + std::to_string(Game.SystemPrices[s][commodity]) + ")" : "($ ?)";
+    m.priceLabel = m.pricesKnown ? "($ " + FormatMoney(Game.SystemPrices[s][commodity]) + ")" : "($ ?)";
   return m;
 }
 
@@ -112,7 +113,7 @@ PricePanel BuildPricePanel(int system) {
   p.known = ValidSystem(system) && Game.SystemData[system][Sys::Exists] > 0 && PricesKnown(system);
   for (int c = 1; c <= kCommodities; ++c) {
     if (!Tradeable(c)) continue;
-    const std::string price = p.known ? std::to_string(Game.SystemPrices[system][c]) : "?";
+    const std::string price = p.known ? FormatMoney(Game.SystemPrices[system][c]) : "?";
     p.rows.push_back({c, Game.CommodityName[c], "$ " + price, c == Run.SelectedCommodity});
   }
   p.holdLine = std::to_string(cargoHeld()) + "/" + std::to_string(Game.Ship[Sh::CargoCapacity]);

@@ -326,6 +326,12 @@ int cargoHeld() {
 
 int freeCargoSpace() { return std::max<int64_t>(0, static_cast<int64_t>(Game.Ship[Sh::CargoCapacity]) - cargoHeld()); }
 
+bool marketAt(int system, int location) {
+  if (system < 1 || system > kSystems || location < 1 || location > kLocations) return false;
+  const auto& loc = Game.LocationData[system][location];
+  return loc[Loc::Exists] > 0 && HasMarket(loc[Loc::Kind]);
+}
+
 void buy() {
   const int c = Run.SelectedCommodity;
   if (c < 1 || c > kCommodities) return Notify("N/A", "Please first select a good to buy.");

@@ -21,6 +21,8 @@ void sellAll();
 // Units held in the hold, and the free space (never negative).
 int cargoHeld();
 int freeCargoSpace();
+// True when location `location` of `system` exists and has a market (a planet or a hideout).
+bool marketAt(int system, int location);
 
 // The police search the hold on arrival; true when contraband was found and
 // the police will fight.

@@ -1,0 +1,32 @@
+#pragma once
+// The save/load screen: four savegame slots, each with its name, whether it
+// holds a game, and "Save" and "Load"; "Back" returns to the screen below.
+#include <array>
+
+#include "ui/window.h"
+
+namespace qm::ui {
+
+class Screen_SaveLoad : public Window {
+ public:
+  Screen_SaveLoad();
+
+ protected:
+  void OnShow() override;
+  bool OnCloseRequest() override;
+
+ private:
+  struct Slot {
+    TextField* name = nullptr;
+    Label* state = nullptr;
+    Box* frame = nullptr;
+  };
+  void Refresh();
+  void Save(int slot);
+  void Load(int slot);
+  std::array<Slot, 5> slots_{};  // 1..4
+  Label* title_;
+  Label* hint_;
+};
+
+}  // namespace qm::ui
