@@ -5,7 +5,9 @@
 
 #include "state/frontend.h"
 #include "ui/Screen_Credits.h"
-#include "ui/Screen_Placeholder.h"
+#include "ui/FlyTo.h"
+#include "ui/Screen_Travel.h"
+#include "ui/WormholeTo.h"
 #include "ui/Select_Name.h"
 #include "ui/Select_Profession.h"
 #include "ui/Select_Race.h"
@@ -55,8 +57,9 @@ void RegisterAllScreens() {
   RegisterWindow<Select_Name>("Select_Name");
   RegisterWindow<Select_Profession>("Select_Profession");
   RegisterWindow<Screen_Credits>("Screen_Credits");
-  // Until the main screen is built, a stand-in shows the starting position.
-  RegisterWindow<Screen_Placeholder>("Screen_Travel");
+  RegisterWindow<Screen_Travel>("Screen_Travel");
+  RegisterWindow<FlyTo>("FlyTo");
+  RegisterWindow<WormholeTo>("WormholeTo");
 }
 
 void DestroyScreens() {
