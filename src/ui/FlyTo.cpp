@@ -1,5 +1,6 @@
 #include "ui/FlyTo.h"
 
+#include "state/frontend.h"
 #include "state/game_state.h"
 #include "world/main_screen.h"
 #include "world/travel.h"
@@ -43,7 +44,12 @@ void TravelProgress::OnClose() { StopTimer(kDayTimer); }
 void TravelProgress::Day() {
   const bool goesOn = tick_();
   ShowDaysLeft();
-  if (!goesOn) Close();
+  if (!goesOn) {
+    Close();
+    return;
+  }
+  // The date, news and shields behind the travel screen follow the days.
+  UI().RefreshMainScreen(Game.Ship[Sh::System]);
 }
 
 void TravelProgress::ShowDaysLeft() {
