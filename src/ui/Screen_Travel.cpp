@@ -17,10 +17,11 @@ namespace qm::ui {
 namespace {
 
 constexpr int kPictureSize = 36;   // location and space-object pictures
+constexpr int kSunSize = 60;
 constexpr int kMarkerSize = 62;
 constexpr int kLabelWidth = 104;   // name labels, centred under their picture
 constexpr int kViewTop = 100, kViewBottom = 508;
-constexpr Color kBarFill{5, 9, 22, 225};
+constexpr Color kBarFill{5, 9, 22, 248};
 constexpr Color kRule{70, 104, 150, 255};
 constexpr Color kPanelFill{8, 14, 30, 238};
 
@@ -117,7 +118,8 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
   missionCursor_->onClick = [this] { Select(missionMarkerTarget()); };
   missionCursor_->onDoubleClick = [this] { SelectAndTravel(missionMarkerTarget()); };
 
-  const TextStyle nameStyle = Centred(Small(10));
+  TextStyle nameStyle = Centred(Small(10));
+  nameStyle.shadow = true;  // readable over bright nebulae and the markers' corners
   TextStyle priceStyle = OneLine(Centred(Title(10)));
   priceStyle.shadow = true;
   for (int i = 1; i <= kLocations; ++i) {
@@ -167,7 +169,7 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
 Panel& Screen_Travel::AddMarker(const char* name, Color color, bool ticks) {
   Panel& m = AddPanel({0, 0, kMarkerSize, kMarkerSize});
   m.name = name;
-  const int s = kMarkerSize, l = 14, t = 2;
+  const int s = kMarkerSize, l = 11, t = 2;
   const Rect corners[] = {{0, 0, l, t},         {0, 0, t, l},         {s - l, 0, l, t},     {s - t, 0, t, l},
                           {0, s - t, l, t},     {0, s - l, t, l},     {s - l, s - t, l, t}, {s - t, s - l, t, l}};
   for (const Rect& r : corners) m.AddBox(r, color);
@@ -227,16 +229,16 @@ void Screen_Travel::BuildCommandBar() {
   AddBox({0, kViewBottom, 800, 1}, kRule);
   log_ = &AddLabel({15, kViewBottom + 8, 250, 16}, "", OneLine(Body(11)));
   log_->name = "Label16";
-  systemLine_ = &AddLabel({262, kViewBottom + 7, 262, 18}, "", OneLine(Centred(Title(12))));
+  systemLine_ = &AddLabel({250, kViewBottom + 7, 530, 18}, "", OneLine(Title(12)));
 
-  invasion_ = &AddPanel({530, kViewBottom + 5, 255, 24});
+  invasion_ = &AddPanel({560, kViewBottom + 5, 225, 24});
   invasion_->name = "InvasionAlert_Panel";
   invasion_->fill = {90, 14, 14, 230};
   invasion_->border = {230, 80, 60, 255};
   TextStyle alert = OneLine(Body(10));
   alert.middle = true;
-  invasionText_ = &invasion_->AddLabel({8, 0, 160, 24}, "", alert);
-  invasion_->AddButton(31, {170, 2, 82, 20}, "TravelScreen", "Join battle", [this] {
+  invasion_->AddLabel({8, 0, 130, 24}, "Invasion alert!", alert);
+  invasion_->AddButton(31, {138, 2, 84, 20}, "TravelScreen", "Join battle", [this] {
     if (invasionAlertAction()) OpenNested("Screen_Campaign");
   }).captionStyle = Caption(10);
 
@@ -261,7 +263,7 @@ void Screen_Travel::BuildCommandBar() {
 }
 
 void Screen_Travel::BuildTargetPanel() {
-  target_ = &AddPanel({502, kViewTop + 8, 290, 392});
+  target_ = &AddPanel({502, kViewTop + 8, 290, 344});
   target_->name = "TargetDescriptionPanel";
   target_->fill = kPanelFill;
   target_->border = kRule;
@@ -271,8 +273,8 @@ void Screen_Travel::BuildTargetPanel() {
   targetFaction_ = &target_->AddLabel({14, 190, 262, 16}, "", OneLine(Body(11)));
   targetClass_ = &target_->AddLabel({14, 207, 262, 16}, "", OneLine(Body(11)));
   target_->AddBox({14, 229, 262, 1}, kRule);
-  targetText_ = &target_->AddLabel({14, 237, 262, 104}, "", Body(11));
-  target_->AddButton(21, {95, 350, 100, 30}, "TravelScreen", "Close", [this] {
+  targetText_ = &target_->AddLabel({14, 237, 262, 64}, "", Body(11));
+  target_->AddButton(21, {95, 304, 100, 30}, "TravelScreen", "Close", [this] {
     Run.TargetPanelVisible = false;
     RefreshTarget();
   }).captionStyle = Caption(12);
@@ -346,10 +348,12 @@ void Screen_Travel::Layout() {
     p.price->Show(false);
     if (!shown) continue;
     const int x = loc[Loc::X], y = loc[Loc::Y];
-    p.picture->rect = {x, y, kPictureSize, kPictureSize};
+    // A sun is drawn larger around the same centre, its name below it.
+    const int grow = loc[Loc::Kind] == Kind::Sun ? (kSunSize - kPictureSize) / 2 : 0;
+    p.picture->rect = {x - grow, y - grow, kPictureSize + 2 * grow, kPictureSize + 2 * grow};
     p.picture->Set(locationPictureName(loc[Loc::Picture]) + ".jpg");
     const int labelX = x + kPictureSize / 2 - kLabelWidth / 2;
-    p.name->rect = {labelX, y + 38, kLabelWidth, 26};
+    p.name->rect = {labelX, y + 38 + grow, kLabelWidth, 26};
     p.name->Set(Game.LocationText[system][i][1]);
     p.price->rect = {labelX, y + 38 + 14, kLabelWidth, 14};
   }
@@ -391,16 +395,12 @@ void Screen_Travel::RefreshNews() {
   log_->Set(shipsLogLine());
   const int system = Run.CurrentSystem;
   const int owner = Game.SystemData[system][Sys::Owner];
-  systemLine_->Set(Fit(Game.SystemText[system][1] + " system  \u00b7  " + Game.FactionText[owner][FacT::FullName],
-                       systemLine_->rect.w, systemLine_->style));
   for (int n = 1; n <= 5; ++n) news_[n]->Set(Fit(newsLine(n), news_[n]->rect.w, news_[n]->style));
   const bool alert = invasionAlertVisible();
   invasion_->Show(alert);
-  if (alert) {
-    const int invader = Game.SystemData[system][Sys::Attacker];
-    invasionText_->Set(Fit("Invasion! " + Game.FactionText[invader][FacT::ShortName] + " attack", 160,
-                           invasionText_->style));
-  }
+  systemLine_->rect.w = alert ? 300 : 530;
+  systemLine_->Set(Fit(Game.SystemText[system][1] + " system  \u00b7  " + Game.FactionText[owner][FacT::FullName],
+                       systemLine_->rect.w, systemLine_->style));
 }
 
 void Screen_Travel::RefreshMarkers() {
@@ -445,7 +445,7 @@ void Screen_Travel::RefreshTarget() {
   // The panel keeps clear of the selected place: on the left when it lies on the right.
   int x = 0, y = 0;
   const bool right = PlaceOf(Run.CurrentSystem, sel, x, y) && x + kPictureSize / 2 > 400;
-  target_->MoveTo(right ? 8 : 502, kViewTop + 8);
+  target_->MoveTo(right ? 8 : 502, kViewTop + 30);
 }
 
 void Screen_Travel::RefreshPrices() {

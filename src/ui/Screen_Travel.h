@@ -83,7 +83,6 @@ class Screen_Travel : public Window {
   std::array<Label*, 6> news_{};
   std::array<Button*, 8> actions_{};
   Panel* invasion_ = nullptr;
-  Label* invasionText_ = nullptr;
   Panel* compatibility_ = nullptr;
   std::array<Label*, 8> compatibilityLines_{};
   Panel* target_ = nullptr;
