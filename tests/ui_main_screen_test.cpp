@@ -172,3 +172,48 @@ TEST_F(MainScreenPlay, AWormholeJumpTakesTheShipToTheNextSystem) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(MainScreenPlay, PriceLabelsShowWhileTheTradePanelIsOpen) {
+  // Stands in for the trade panel: it is open and has commodity 1 selected.
+  ui::TheFrontend().onPlaySound = [](const std::string&) {
+    if (Game.Ship[Sh::Alive] <= 0) return;
+    qm::Run.TradeWindowVisible = true;
+    qm::Run.SelectedCommodity = 1;
+    Game.LocationPrices[1][2][1] = 1500;
+    qm::Run.KnownLocationPrices[2] = 1;
+    qm::Run.KnownLocationPrices[4] = 0;
+  };
+  const auto dumps = Play(std::string(kNewGame) + "click " + ActionButton(3) + "\nkey Return\ndump\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  const std::string main = TopWindow(dumps[0]);
+  EXPECT_TRUE(Has(main, "label \"Earth\"\n  label \"$ 1,500\"")) << main;
+  EXPECT_TRUE(Has(main, "label \"Mars\"\n  label \"?\"")) << "an unknown price";
+  EXPECT_FALSE(Has(main, "label \"Sun\"\n  label \"")) << "the sun has no price label";
+  EXPECT_EQ(qm::Run.TradeAmount, 1) << "a set amount stays";
+}
+
+TEST_F(MainScreenPlay, AGameThatEndsDuringAFlightClosesTheMainScreen) {
+  ui::TheFrontend().onPlaySound = [](const std::string& wav) {
+    if (wav == "Fly1.wav" || wav == "Fly2.wav") qm::Run.GameEnded = true;
+  };
+  const auto dumps = Play(std::string(kNewGame) + "dclick " + kMars + "\nwait 3000\ndump\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  EXPECT_TRUE(Has(TopWindow(dumps[0]), "window Start 377x519 top")) << dumps[0];
+  EXPECT_FALSE(Has(dumps[0], "window FlyTo"));
+  EXPECT_EQ(Game.Ship[Sh::Location], 2) << "the flight stopped where it began";
+}
+
+TEST_F(MainScreenPlay, ScreensOfLaterIssuesSayTheyAreNotReady) {
+  const auto dumps = Play(std::string(kNewGame) + "dclick 792 592\ndump\nkey Return\nclick 40 50\ndump\nkey Return\n" +
+                          "click 150 50\ndump\nkey Return\nclick " + ActionButton(6) + "\ndump\nkey Return\ndump\n");
+  ASSERT_EQ(dumps.size(), 5u);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(Has(TopWindow(dumps[i]), "label \"Not available\"")) << i << TopWindow(dumps[i]);
+  EXPECT_TRUE(Has(TopWindow(dumps[4]), "window Screen_Travel 800x600 top"));
+}
+
+}  // namespace
+}  // namespace qm
