@@ -217,3 +217,22 @@ TEST_F(MainScreenPlay, ScreensOfLaterIssuesSayTheyAreNotReady) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST_F(MainScreenPlay, ALongNameIsShortenedByWholeCharacters) {
+  const auto dumps = Play("click 400 218\nkey Return\ntype WWWWWWWWWWWWWWWWWWWWWWWWWWWWë\nkey Return\nkey Return\n"
+                          "key Return\ndump\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  const std::string main = TopWindow(dumps[0]);
+  const size_t at = main.find("label \"Ensign W");
+  ASSERT_NE(at, std::string::npos) << main;
+  const std::string line = main.substr(at, main.find('\n', at) - at);
+  EXPECT_TRUE(line.size() > 4 && line.compare(line.size() - 4, 4, "...\"") == 0) << line;
+  EXPECT_EQ(line.find("\xC3\""), std::string::npos);
+  EXPECT_EQ(line.find("\xC3."), std::string::npos) << "no half of the ë is left";
+}
+
+}  // namespace
+}  // namespace qm

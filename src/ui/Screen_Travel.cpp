@@ -69,8 +69,12 @@ std::string Fit(const std::string& text, int width, const TextStyle& style) {
   if (w <= width) return text;
   std::string cut = text;
   while (!cut.empty()) {
-    do cut.pop_back();
-    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
+    // Drop one whole character: continuation bytes up to and including its lead byte.
+    unsigned char dropped = 0;
+    do {
+      dropped = static_cast<unsigned char>(cut.back());
+      cut.pop_back();
+    } while (!cut.empty() && (dropped & 0xC0) == 0x80);
     platform::MeasureText(cut + "...", 10000, style, w, h);
     if (w <= width) break;
   }
