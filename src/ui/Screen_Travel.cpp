@@ -153,10 +153,13 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
 
   compatibility_ = &AddPanel({8, kViewTop + 6, 380, 8 * 15 + 10});
   compatibility_->name = "Compatibility";
-  compatibility_->fill = {0, 0, 0, 170};
+  compatibility_->fill = {0, 0, 0, 120};
   for (size_t i = 0; i < compatibilityLines_.size(); ++i)
     compatibilityLines_[i] = &compatibility_->AddLabel({8, 5 + static_cast<int>(i) * 15, 364, 15}, "",
                                                        OneLine(Body(11)));
+  // The first two lines are links, as they say.
+  compatibilityLines_[0]->onClick = [this] { OpenNested("Screen_ShipStatus"); };
+  compatibilityLines_[1]->onClick = [this] { OpenNested("Screen_PersonalStatus"); };
 
   BuildStatusBar();
   BuildNews();
