@@ -170,7 +170,7 @@ TEST_F(Screens, SaveThenLoadBringsTheSavedGameBack) {
   EXPECT_TRUE(Has(menu[0], "label \"Load a game\"")) << menu[0];
   EXPECT_TRUE(Has(menu[0], "field \"Trade run\""));
   EXPECT_TRUE(Has(menu[1], "window Screen_Travel")) << menu[1];
-  EXPECT_TRUE(Has(menu[1], "day 2.")) << menu[1];
+  EXPECT_TRUE(Has(menu[1], "Star date: 2450.2\"")) << menu[1];
   EXPECT_EQ(Game.Cargo[1], 10);
 }
 

@@ -142,6 +142,17 @@ StateRef RunVariable(const std::string& field) {
   return {};
 }
 
+// The game settings kept with the general data, addressed as "Option.Name".
+StateRef OptionVariable(const std::string& field) {
+  Options& o = General.Option;
+  if (field == "Music") return Bool(o.Music);
+  if (field == "SoundEffects") return Bool(o.SoundEffects);
+  if (field == "AutoNextTurn") return Bool(o.AutoNextTurn);
+  if (field == "VeteranMode") return Bool(o.VeteranMode);
+  if (field == "NoWarPopups") return Bool(o.NoWarPopups);
+  return {};
+}
+
 }  // namespace
 
 StateRef ResolvePath(const std::string& path, std::string& error) {
@@ -150,6 +161,11 @@ StateRef ResolvePath(const std::string& path, std::string& error) {
   if (p.name == "Run" && p.indices.empty()) {
     StateRef r = RunVariable(p.field);
     if (!r) error = "unknown run-time variable '" + p.field + "'";
+    return r;
+  }
+  if (p.name == "Option" && p.indices.empty()) {
+    StateRef r = OptionVariable(p.field);
+    if (!r) error = "unknown option '" + p.field + "'";
     return r;
   }
   const auto& reg = Registry();

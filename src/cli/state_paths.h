@@ -1,6 +1,6 @@
 #pragma once
 // Addresses values of the state by text: "LocationData[1][2][3]", "Player.Credits",
-// "LocationData[1][2].Kind", "PlayerName", "Run.CurrentSystem".
+// "LocationData[1][2].Kind", "PlayerName", "Run.CurrentSystem", "Option.NoWarPopups".
 #include <cstdint>
 #include <string>
 

@@ -142,6 +142,7 @@ struct Options {
   bool AutoNextTurn = false;
   bool VeteranMode = false;
   bool NoWarPopups = false;
+  bool CompatibilityMode = false;  // extra descriptive texts; not stored
 };
 
 // Combat screen timer intervals in milliseconds.

@@ -97,6 +97,7 @@ Screen_TradeScreenMoveable::Screen_TradeScreenMoveable() : Window("Screen_TradeS
     row.name->onClick = [this, c] {
       SelectTradeCommodity(c);
       Refresh();
+      UI().RefreshMainScreen(Run.CurrentSystem);  // the planets' price labels follow the selection
     };
     row.price = &AddLabel({150, y, 80, kRowHeight}, "", Column(Align::Right), item);
     row.stock = &AddLabel({230, y, 50, kRowHeight}, "", Column(Align::Right), item);
@@ -163,6 +164,7 @@ void Screen_TradeScreenMoveable::OnShow() {
   TheFrontend().onRefreshTradePopup = [this] { Refresh(); };
   ClearHover();
   Refresh();
+  UI().RefreshMainScreen(Run.CurrentSystem);
 }
 
 void Screen_TradeScreenMoveable::OnClose() {

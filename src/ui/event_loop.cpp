@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/state_paths.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "ui/screens.h"
@@ -202,6 +203,26 @@ void Note(const Command& c, const std::string& what) {
   scriptErrors += "line " + std::to_string(c.line) + ": " + what + "\n";
 }
 
+// "set PATH VALUE": arranges the state the way a test needs it (the console's paths).
+void SetStateValue(const Command& c) {
+  const size_t blank = c.arg.find(' ');
+  std::string error;
+  const StateRef ref = ResolvePath(c.arg.substr(0, blank), error);
+  if (!ref) return Note(c, error);
+  const std::string value = c.arg.substr(blank + 1);
+  if (ref.text) {
+    *ref.text = value;
+    return;
+  }
+  try {
+    const long long n = std::stoll(value);
+    if (ref.number) *ref.number = static_cast<int32_t>(n);
+    if (ref.boolean) *ref.boolean = n != 0;
+  } catch (...) {
+    Note(c, "set needs a number for " + c.arg.substr(0, blank));
+  }
+}
+
 void Execute(const Command& c) {
   if (c.verb == "move") {
     MouseMoveCanvas(c.x, c.y);
@@ -218,6 +239,8 @@ void Execute(const Command& c) {
     MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 1);
     MouseMoveCanvas(c.x2, c.y2);
     MouseUpCanvas(c.x2, c.y2, SDL_BUTTON_LEFT);
+  } else if (c.verb == "set") {
+    SetStateValue(c);
   } else if (c.verb == "screen") {
     if (!ScreenRegistered(c.arg)) Note(c, "no screen " + c.arg);
     else ShowScreen(c.arg);  // modal: the script goes on inside it
@@ -354,6 +377,9 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb == "screen") {
       c.arg = rest;
       if (rest.empty()) return bad("screen needs a unit name");
+    } else if (c.verb == "set") {
+      c.arg = rest;
+      if (rest.find(' ') == std::string::npos) return bad("set needs PATH VALUE");
     } else if (c.verb == "wait") {
       std::istringstream ms(rest);
       if (!(ms >> c.x) || c.x < 0) return bad("wait needs milliseconds");

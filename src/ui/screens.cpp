@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "state/frontend.h"
+#include "ui/FlyTo.h"
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_GalaxyMap.h"
-#include "ui/Screen_Placeholder.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_TradeScreenMoveable.h"
+#include "ui/Screen_Travel.h"
 #include "ui/Select_Name.h"
 #include "ui/Select_Profession.h"
 #include "ui/Select_Race.h"
+#include "ui/WormholeTo.h"
 
 namespace qm::ui {
 namespace {
@@ -61,11 +63,12 @@ void RegisterAllScreens() {
   RegisterWindow<Select_Name>("Select_Name");
   RegisterWindow<Select_Profession>("Select_Profession");
   RegisterWindow<Screen_Credits>("Screen_Credits");
+  RegisterWindow<Screen_Travel>("Screen_Travel");
+  RegisterWindow<FlyTo>("FlyTo");
+  RegisterWindow<WormholeTo>("WormholeTo");
   RegisterWindow<Screen_TradeScreenMoveable>("Screen_TradeScreenMoveable");
   RegisterWindow<Screen_GalaxyMap>("Screen_GalaxyMap");
   RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
-  // Until the main screen is built, a stand-in shows the starting position.
-  RegisterWindow<Screen_Placeholder>("Screen_Travel");
 }
 
 void DestroyScreens() {

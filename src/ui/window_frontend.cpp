@@ -8,6 +8,7 @@ namespace qm::ui {
 const char* UnitOf(Screen screen) {
   switch (screen) {
     case Screen::Travel: return "FlyTo";
+    case Screen::Jump: return "WormholeTo";
     case Screen::ShipCombat: return "Screen_ShipCombat2";
     case Screen::Boarding: return "Screen_CrewCombat";
     case Screen::FleetBattle: return "Screen_ShipWavesAttacking";
