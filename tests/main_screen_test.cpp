@@ -69,7 +69,10 @@ TEST_F(MainScreen, LogAndNewsLinesCarryTheirDates) {
   Game.NewsData[2][4] = 2;
   Game.NewsData[2][5] = 400;
   Game.NewsText[2] = "War!";
-  EXPECT_EQ(newsLine(2), "2454.40 - War!");
+  EXPECT_EQ(newsLine(2), "2451.40 - War!") << "news and the log share one calendar";
+  Game.NewsData[2][5] = -100;  // before the first day of the game
+  EXPECT_EQ(newsLine(2), "2449.260 - War!");
+  Game.NewsData[2][5] = 400;
   EXPECT_EQ(newsArticleTitle(2), "War news!");
   const std::string story = newsArticle(2);  // the war story, naming both factions
   EXPECT_NE(story.find(Game.FactionText[1][FacT::ShortName]), std::string::npos) << story;

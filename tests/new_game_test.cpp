@@ -34,6 +34,15 @@ TEST(NewGame, StartsOnDayOneAfterThePresimulationWithoutDialogs) {
   EXPECT_EQ(Age(), 22);
   EXPECT_TRUE(fe.shown.empty());
   EXPECT_EQ(CountObjects(), 1);  // exactly the one the set-up spawns, in the start system
+  // The news of the settled days lie before the first day of the game, none after it.
+  int news = 0;
+  for (int r = 1; r <= kNewsEntries; ++r) {
+    if (Game.NewsData[r][1] <= 0) continue;
+    ++news;
+    EXPECT_LE(Game.NewsData[r][5], 1) << r;
+    EXPECT_GT(Game.NewsData[r][5], -123) << r;
+  }
+  EXPECT_GT(news, 0);
   int inStart = 0;
   for (int p = 1; p <= kObjectPlaces; ++p) inStart += Game.SpaceObjects[1][p][Obj::Present];
   EXPECT_EQ(inStart, 1);

@@ -28,8 +28,11 @@ enum : int { Active = 1, Type = 2, Location = 6, System = 7 };
 int MaxShields() { return std::max(1, shipStat(Game.Ship[Sh::ShipType], Stat::MaxShields)); }
 int ExperienceNeeded() { return std::max(1, experienceForLevel(Game.Player[Pl::Level])); }
 
-std::string Date(int64_t days, int firstYear) {
-  return std::to_string(days / 360 + firstYear) + "." + std::to_string(days % 360);
+// "year.day" of the game's calendar (360 days a year, from the year 2450);
+// days before the first day fall into the years before.
+std::string Date(int64_t days) {
+  const int64_t year = days >= 0 ? days / 360 : -((-days + 359) / 360);
+  return std::to_string(year + 2450) + "." + std::to_string(days - year * 360);
 }
 
 bool Owns(int faction) { return faction == Game.Player[Pl::Faction]; }
@@ -51,12 +54,12 @@ int experienceBarIndex() {
 }
 
 std::string shipsLogLine() {
-  return "Ship\u00b4s log - Star date: " + Date(std::max(0, Game.StarDate), 2450);
+  return "Ship\u00b4s log - Star date: " + Date(std::max(0, Game.StarDate));
 }
 
 std::string newsLine(int row) {
   if (row < 1 || row > kNewsEntries || Game.NewsData[row][News::Present] <= 0) return "";
-  return Date(std::max(0, Game.NewsData[row][News::Date]), 2453) + " - " + Game.NewsText[row];
+  return Date(Game.NewsData[row][News::Date]) + " - " + Game.NewsText[row];
 }
 
 std::string newsArticleTitle(int row) {

@@ -106,6 +106,11 @@ void InitialiseWorld() {
   SpawnSpaceObject(Game.Ship[Sh::System]);
   Run.CurrentSystem = Game.Ship[Sh::System];
   Run.SelectedLocation = Game.Ship[Sh::Location];
+  // The clock starts anew; the news of the settled days keep their place in
+  // time, before the first day of the game.
+  const int elapsed = Game.StarDate - 1;
+  for (int r = 1; r <= kNewsEntries; ++r)
+    if (Game.NewsData[r][1] > 0) Game.NewsData[r][5] -= elapsed;
   Game.StarDate = 1;
   if (Game.NonCombatAbilities[27] == 1) RevealAllHideouts();
 }
