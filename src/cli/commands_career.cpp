@@ -6,6 +6,7 @@
 #include "cli/console.h"
 #include "state/game_state.h"
 #include "world/abilities.h"
+#include "world/main_screen.h"
 #include "world/news.h"
 #include "world/retirement.h"
 #include "world/wars.h"
@@ -15,13 +16,11 @@ namespace {
 
 int queuedPick = 0;  // the ability `learn` chose for the next ability screen
 
-std::string NewsDate(int day) { return std::to_string(day / 360 + 2453) + "." + std::to_string(day % 360); }
-
 bool News(CommandContext& c) {
   if (c.w.size() == 1) {
     for (int r = 1; r <= kNewsEntries; ++r)
       if (Game.NewsData[r][1] > 0)
-        c.out << r << ". " << NewsDate(Game.NewsData[r][5]) << " - " << Game.NewsText[r] << '\n';
+        c.out << r << ". " << newsLine(r) << '\n';
     return true;
   }
   long long r = 0;
