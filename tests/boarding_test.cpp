@@ -213,6 +213,31 @@ TEST_F(BoardingFight, ACapturedShipSoldPaysAFifthOfItsPrice) {
   EXPECT_EQ(Game.Ship[Sh::ShipType], 9);
 }
 
+// The boarding loots the contact the battle began at, as a victory would: a
+// captured ship gives up its valuable cargo; a plundered one is blown up with it.
+TEST_F(BoardingFight, TheScannedContactsValuableCargoGoesWithACapture) {
+  Game.SystemShips[3][1] = 1;
+  Game.SystemShips[3][3] = 1;  // civilian
+  Game.SystemShips[3][9] = 3;  // valuable cargo
+  Combat.ScanRecord = 3;
+  Crew(200, 10, 100, 0, 0);
+  Enemy(8, 8, 0, 0);
+  for (bool a : {true, true, false, true, false}) fe.answer(a);  // on to the bridge, keep the ship
+  AutoBoard();
+  ASSERT_EQ(Boarding.outcome, BoardingOutcome::Captured);
+  EXPECT_TRUE(fe.sawTopic("Valuable cargo"));
+
+  fe.shown.clear();
+  Game.Ship[Sh::ShipType] = 9;
+  Crew(200, 10, 100, 0, 0);
+  Combat.ScanRecord = 3;
+  Enemy(8, 8, 0, 0);
+  AutoBoard();  // every question answered yes: the cargo bay is plundered
+  ASSERT_EQ(Boarding.outcome, BoardingOutcome::Plundered);
+  EXPECT_TRUE(fe.sawTopic("Loot"));
+  EXPECT_FALSE(fe.sawTopic("Valuable cargo"));
+}
+
 TEST_F(BoardingFight, LosingTheWholeCrewLosesTheShip) {
   Crew(1, 0, 0, 0, 0);
   Enemy(13, 200, 100, 20);

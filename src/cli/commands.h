@@ -56,4 +56,16 @@ void ShowCareerScreen(Screen screen, std::ostream& out);
 // printing its start, its messages and its result.
 void RunConsoleBattle(ConsoleFrontend& frontend);
 
+// True in `pilot manual` mode: battles, boardings and fleet battles on the
+// console take their moves from the next script lines.
+bool ConsolePlaysByHand();
+// Takes the words of a script line; true when they are a move (kept by it).
+using MoveReader = std::function<bool(const std::vector<std::string>&)>;
+// Reads the next move of a screen played by hand from the script. Blank lines
+// are skipped, `answer yes|no` is queued for the next question, `pilot auto`
+// hands the screen (and what follows) to the built-in pilot. Any other line
+// goes to `take`; one that is no move is noted ("BATTLE not a move: ..." with
+// the `moves` accepted) and skipped. False at the script's end or on `pilot auto`.
+bool ReadScriptMove(ConsoleFrontend& frontend, const MoveReader& take, const char* moves);
+
 }  // namespace qm

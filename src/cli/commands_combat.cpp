@@ -1,6 +1,7 @@
 // Console commands for the built-in pilot, duels and battle moves.
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "catalogue/ships.h"
 #include "cli/commands.h"
@@ -48,24 +49,14 @@ bool Duel(CommandContext& c) {
 // A move read from the script: an ability id, 0 for the end of the turn, -1
 // when the script has no more moves (or hands the battle to the pilot).
 int ReadMove(ConsoleFrontend& fe) {
-  for (std::string line; fe.NextScriptLine(line);) {
-    const auto w = SplitCommand(line);
-    if (w.empty()) continue;
+  int move = -1;
+  const auto take = [&move](const std::vector<std::string>& w) {
     long long id = 0;
-    bool yes = false;
-    if (w[0] == "act" && w.size() == 2 && ParseIntIn(w[1], 1, 37, id)) return static_cast<int>(id);
-    if (w[0] == "end" && w.size() == 1) return 0;
-    if (w[0] == "answer" && w.size() == 2 && ParseYesNo(w[1], yes)) {
-      fe.QueueAnswer(yes);
-      continue;
-    }
-    if (w[0] == "pilot" && w.size() == 2 && w[1] == "auto") {
-      pilot = PilotMode::Auto;
-      return -1;
-    }
-    fe.Out() << "BATTLE not a move: " << line << " (act ID | end | answer yes|no | pilot auto)\n";
-  }
-  return -1;
+    if (w[0] == "act" && w.size() == 2 && ParseIntIn(w[1], 1, 37, id)) return move = static_cast<int>(id), true;
+    if (w[0] == "end" && w.size() == 1) return move = 0, true;
+    return false;
+  };
+  return ReadScriptMove(fe, take, "act ID | end") ? move : -1;
 }
 
 // A move left over after its battle has ended (the battle's course is random):
@@ -76,6 +67,27 @@ bool LeftoverMove(CommandContext& c) {
 }
 
 }  // namespace
+
+bool ConsolePlaysByHand() { return pilot == PilotMode::Manual; }
+
+bool ReadScriptMove(ConsoleFrontend& fe, const MoveReader& take, const char* moves) {
+  for (std::string line; fe.NextScriptLine(line);) {
+    const auto w = SplitCommand(line);
+    if (w.empty()) continue;
+    bool yes = false;
+    if (w[0] == "answer" && w.size() == 2 && ParseYesNo(w[1], yes)) {
+      fe.QueueAnswer(yes);
+      continue;
+    }
+    if (w[0] == "pilot" && w.size() == 2 && w[1] == "auto") {
+      pilot = PilotMode::Auto;
+      return false;
+    }
+    if (take(w)) return true;
+    fe.Out() << "BATTLE not a move: " << line << " (" << moves << " | answer yes|no | pilot auto)\n";
+  }
+  return false;
+}
 
 void RunConsoleBattle(ConsoleFrontend& fe) {
   const auto& e = Combat.EnemyShip;

@@ -1,10 +1,11 @@
 // Console commands for the system scan, boarding and fleet battles.
-#include <deque>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "catalogue/ships.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/encounter_screens.h"
 #include "combat/boarding.h"
 #include "combat/combat_state.h"
@@ -17,17 +18,47 @@
 namespace qm {
 namespace {
 
-// Moves waiting for the next boarding or fleet screen.
+// A move on the boarding or fleet screen: `board area 3` is {"area", 3}.
 struct Move {
   std::string what;
   int arg = 0;
 };
-std::deque<Move> boardMoves;
-std::deque<Move> fleetMoves;
 
 // Upper bound of moves on one screen, so a leader who keeps being told "no"
 // still ends.
 constexpr int kMaxMoves = 5000;
+
+bool RowArg(const std::vector<std::string>& w, size_t i, int lo, int hi, int& out) {
+  long long v = 0;
+  if (w.size() <= i || !ParseIntIn(w[i], lo, hi, v)) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+// The words of a boarding move: `board area 1..4` or `board attack|commando|emp|retreat`.
+bool ParseBoardMove(const std::vector<std::string>& w, Move& m) {
+  if (w.size() < 2 || w[0] != "board") return false;
+  m = Move{w[1]};
+  if (m.what == "area") return w.size() == 3 && RowArg(w, 2, 1, 4, m.arg);
+  return w.size() == 2 && (m.what == "attack" || m.what == "commando" || m.what == "emp" || m.what == "retreat");
+}
+
+// The words of a fleet move: `fleet target|escort 1..10` or
+// `fleet attack|send|recharge|retreat`.
+bool ParseFleetMove(const std::vector<std::string>& w, Move& m) {
+  if (w.size() < 2 || w[0] != "fleet") return false;
+  m = Move{w[1]};
+  if (m.what == "target" || m.what == "escort") return w.size() == 3 && RowArg(w, 2, 1, kFleetSize, m.arg);
+  return w.size() == 2 && (m.what == "attack" || m.what == "send" || m.what == "recharge" || m.what == "retreat");
+}
+
+// The next move of a screen: from the script in `pilot manual` mode (until it
+// hands over or runs dry), otherwise none and the built-in leader decides.
+bool ScriptMove(ConsoleFrontend& fe, bool& byHand, bool (*parse)(const std::vector<std::string>&, Move&),
+                const char* moves, Move& m) {
+  byHand = byHand && ReadScriptMove(fe, [&](const std::vector<std::string>& w) { return parse(w, m); }, moves);
+  return byHand;
+}
 
 const char* const kAreaNames[5] = {"", "airlock", "corridors", "cargo bay", "bridge"};
 const char* const kRoleNames[5] = {"flagship", "station", "battleship", "cruiser", "destroyer"};
@@ -81,10 +112,11 @@ void PlayFleetMove(const Move& m) {
   if (m.what == "retreat") RetreatFromFleetBattle();
 }
 
-bool RowArg(CommandContext& c, size_t i, int lo, int hi, int& out) {
-  long long v = 0;
-  if (c.w.size() <= i || !ParseIntIn(c.w[i], lo, hi, v)) return false;
-  out = static_cast<int>(v);
+bool RowArg(CommandContext& c, size_t i, int lo, int hi, int& out) { return RowArg(c.w, i, lo, hi, out); }
+
+// A move given while no such screen runs (its course is random): noted, not an error.
+bool LeftoverMove(CommandContext& c, const char* screen) {
+  c.out << "BATTLE no " << screen << " running: " << c.text << '\n';
   return true;
 }
 
@@ -92,10 +124,7 @@ bool Board(CommandContext& c) {
   const auto& w = c.w;
   const std::string usage = "usage: board area K | attack | commando | emp | retreat | start TYPE FACTION [CREW MARINES DROIDS]";
   if (w.size() < 2) return c.Fail(usage);
-  Move m{w[1]};
-  if (m.what == "area") {
-    if (w.size() != 3 || !RowArg(c, 2, 1, 4, m.arg)) return c.Fail("usage: board area 1..4");
-  } else if (m.what == "start") {
+  if (w[1] == "start") {
     int type = 0, faction = 0, pools[3] = {};
     const bool crewGiven = w.size() == 7;
     if ((w.size() != 4 && !crewGiven) || !RowArg(c, 2, 1, kShipTypes, type) || !RowArg(c, 3, 0, kFactions, faction) ||
@@ -114,13 +143,10 @@ bool Board(CommandContext& c) {
     if (e[Sh::CargoCapacity] == 0) e[Sh::CargoCapacity] = shipStat(type, Stat::BaseCargo);
     StartBoarding();
     return true;
-  } else if (m.what != "attack" && m.what != "commando" && m.what != "emp" && m.what != "retreat" ) {
-    return c.Fail(usage);
-  } else if (w.size() != 2) {
-    return c.Fail(usage);
   }
-  boardMoves.push_back(m);
-  return true;
+  Move m;
+  if (ParseBoardMove(w, m)) return LeftoverMove(c, "boarding");
+  return c.Fail(w[1] == "area" ? "usage: board area 1..4" : usage);
 }
 
 bool FleetCmd(CommandContext& c) {
@@ -128,10 +154,7 @@ bool FleetCmd(CommandContext& c) {
   const std::string usage =
       "usage: fleet target K | escort K | attack | send | recharge | retreat | start FACTION MODE [strong]";
   if (w.size() < 2) return c.Fail(usage);
-  Move m{w[1]};
-  if (m.what == "target" || m.what == "escort") {
-    if (w.size() != 3 || !RowArg(c, 2, 1, kFleetSize, m.arg)) return c.Fail("usage: fleet " + m.what + " 1..10");
-  } else if (m.what == "start") {
+  if (w[1] == "start") {
     int faction = 0, mode = 0;
     if (w.size() < 4 || w.size() > 5 || !RowArg(c, 2, 0, kFactions, faction) || !RowArg(c, 3, -1, 2, mode) ||
         (w.size() == 5 && w[4] != "strong"))
@@ -140,13 +163,11 @@ bool FleetCmd(CommandContext& c) {
     if (w.size() == 5) SetFleetWaveStrength(3, 2);
     RunFleetBattle();
     return true;
-  } else if (m.what != "attack" && m.what != "send" && m.what != "recharge" && m.what != "retreat") {
-    return c.Fail(usage);
-  } else if (w.size() != 2) {
-    return c.Fail(usage);
   }
-  fleetMoves.push_back(m);
-  return true;
+  Move m;
+  if (ParseFleetMove(w, m)) return LeftoverMove(c, "fleet battle");
+  if (w[1] == "target" || w[1] == "escort") return c.Fail("usage: fleet " + w[1] + " 1..10");
+  return c.Fail(usage);
 }
 
 bool Scan(CommandContext& c) {
@@ -189,37 +210,36 @@ bool Scan(CommandContext& c) {
 
 }  // namespace
 
-void RunConsoleBoarding(std::ostream& out) {
+void RunConsoleBoarding(ConsoleFrontend& fe) {
+  std::ostream& out = fe.Out();
   PrintBoarding(out);
+  bool byHand = ConsolePlaysByHand();
   for (int n = 0; Boarding.open && n < kMaxMoves; ++n) {
-    if (!boardMoves.empty()) {
-      const Move m = boardMoves.front();
-      boardMoves.pop_front();
+    Move m;
+    if (ScriptMove(fe, byHand, ParseBoardMove, "board area K | board attack|commando|emp|retreat", m))
       PlayBoardMove(m);
-    } else {
+    else
       BoardingAutoMove();
-    }
     PrintBoarding(out);
   }
   Boarding.open = false;
-  boardMoves.clear();
   const int o = Boarding.outcome;
   out << "BOARD RESULT " << kBoardOutcome[o >= 0 && o <= 4 ? o : 0] << '\n';
 }
 
-void RunConsoleFleetBattle(std::ostream& out) {
+void RunConsoleFleetBattle(ConsoleFrontend& fe) {
+  std::ostream& out = fe.Out();
   PrintFleet(out);
+  bool byHand = ConsolePlaysByHand();
   for (int n = 0; !Fleet.over && n < kMaxMoves; ++n) {
-    if (!fleetMoves.empty()) {
-      const Move m = fleetMoves.front();
-      fleetMoves.pop_front();
+    Move m;
+    if (ScriptMove(fe, byHand, ParseFleetMove,
+                   "fleet target K | fleet escort K | fleet attack|send|recharge|retreat", m))
       PlayFleetMove(m);
-    } else {
+    else
       FleetAutoMove();
-    }
     PrintFleet(out);
   }
-  fleetMoves.clear();
   out << "FLEET RESULT " << (Fleet.over && Fleet.won ? "won" : "lost") << '\n';
 }
 

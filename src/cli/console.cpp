@@ -90,8 +90,8 @@ void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Travel) RunTravelToArrival();
   if (screen == Screen::Jump) RunJumpToArrival();
   if (screen == Screen::Abilities || screen == Screen::Highscore) ShowCareerScreen(screen, out_);
-  if (screen == Screen::Boarding) RunConsoleBoarding(out_);
-  if (screen == Screen::FleetBattle) RunConsoleFleetBattle(out_);
+  if (screen == Screen::Boarding) RunConsoleBoarding(*this);
+  if (screen == Screen::FleetBattle) RunConsoleFleetBattle(*this);
   if (screen == Screen::ShipCombat) RunConsoleBattle(*this);
 }
 

@@ -9,7 +9,6 @@
 #include "combat/boarding.h"
 #include "combat/combat_state.h"
 #include "combat/mission_hooks.h"
-#include "combat/scan.h"
 #include "combat/spoils.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
@@ -21,10 +20,6 @@ namespace qm {
 namespace {
 
 constexpr int kHospitalModule = 4;  // cargo system that saves half of the fallen
-
-const IntRow& ScannedContact() { return Game.SystemShips[ScannedRecord()]; }
-
-int BoardedLootUnits() { return LootUnits(Combat.EnemyShip[Sh::CargoCapacity], ScannedContact()[3] == 1); }
 
 // The new ship takes the default equipment of its class.
 void TakeOverShip(int type, int faction) {
@@ -149,7 +144,7 @@ void PlunderCargoBay() {
   RewardTune();
   CountKill(e[Sh::ShipType]);
   GainExperienceWithMessage(ExperienceValue(e[Sh::ShipType]));
-  CreditLoot(BoardedLootUnits(), 0);
+  LootEnemyHold(false);
   ShipHospital();
   Boarding.outcome = BoardingOutcome::Plundered;
   CloseBoardingScreen();
@@ -171,8 +166,8 @@ void CaptureShip() {
     Game.Ship[Sh::Droids] += n;
   }
   SellOrKeep(type, faction);
-  const IntRow contact = ScannedContact();
-  CreditLoot(BoardedLootUnits(), contact[3] == 1 ? contact[9] : 0);
+  const IntRow contact = ScanContact();
+  LootEnemyHold(true);
   ShipHospital();
   if (Game.ActiveMission[1] > 0 && Game.ActiveMission[2] == 18) MissionTargetCaptured();
   PassengersOfContact(contact);

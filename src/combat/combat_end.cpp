@@ -1,15 +1,13 @@
 // The end of a battle: an explosion on either side with the victory's kill
 // count, medals, experience and loot, and the offer to board a crippled enemy.
-#include <algorithm>
-
 #include "catalogue/ships.h"
 #include "combat/boarding.h"
 #include "combat/combat_rules.h"
 #include "combat/ship_combat.h"
+#include "combat/spoils.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/money.h"
 #include "world/promotion.h"
 
 namespace qm {
@@ -17,51 +15,6 @@ namespace qm {
 using namespace combat;
 
 namespace {
-
-// The system-scan record that started the battle, or nullptr.
-const IntRow* ScanRecord() {
-  const int k = Combat.ScanRecord;
-  if (k < 1 || k > kSystemShipRows || Game.SystemShips[k][1] <= 0) return nullptr;
-  return &Game.SystemShips[k];
-}
-int ScanKind() { return ScanRecord() ? (*ScanRecord())[3] : 0; }
-int ScanSpeciality() { return ScanRecord() ? (*ScanRecord())[9] : 0; }
-
-void CountKill(int enemyType) {
-  if (shipStat(enemyType, Stat::Role) == 2) {
-    Game.Player[Pl::KilledFreighters] += 1;
-    return;
-  }
-  const int c = ShipClass(enemyType);
-  if (c >= 1 && c <= 5) Game.Player[Pl::KilledFighters + c - 1] += 1;
-}
-
-void Loot() {
-  const auto& e = Combat.EnemyShip;
-  int u = e[Sh::CargoCapacity] / 2 + Random(e[Sh::CargoCapacity] / 2);
-  if (ScanKind() != 1) u /= 2;
-  int64_t held = 0;
-  for (int c = 1; c <= 100; ++c) held += Game.Cargo[c];
-  const int free = static_cast<int>(std::clamp<int64_t>(Game.Ship[Sh::CargoCapacity] - held, 0, INT32_MAX));
-  int left = 0;
-  if (u > free) {
-    left = u - free;
-    u = free;
-  }
-  int64_t value = static_cast<int64_t>(u) * (Random(140) + 70);
-  if (ScanKind() == 1 && ScanSpeciality() == 3) {
-    Modal("Valuable cargo",
-          "This vessel has loaded very valuable cargo. Your loot is three times as much worth as usual!");
-    value *= 3;
-  } else if (ScanKind() == 1 && ScanSpeciality() == 4) {
-    Modal("Treasure fleet",
-          "This vessel belongs to the famous treasure fleet and has extremly valuable cargo. Your loot is ten times "
-          "as much worth as usual!");
-    value *= 10;
-  }
-  Game.Player[Pl::Credits] = Saturate(static_cast<int64_t>(Game.Player[Pl::Credits]) + value);
-  ShowLootMessage(u, left, value);
-}
 
 void Victory() {
   auto& e = Combat.EnemyShip;
@@ -73,11 +26,8 @@ void Victory() {
   if (ShipClass(type) > ShipClass(Game.Ship[Sh::ShipType]) && e[Sh::ShipFaction] != Game.Player[Pl::Faction])
     AwardSilverStar();
   if (type == kStarbase && Game.Player[Pl::GoldStar] == 0) AwardGoldStar();
-  GainExperience(static_cast<int64_t>(shipStat(type, Stat::BountyValue)) * 20);
-  const int faction = Game.Player[Pl::Faction];
-  Modal("Experience", "You receive some experience points. The more you have the more likely you will be promoted.",
-        Game.FactionText[faction][FacT::Logo] + ".jpg");
-  Loot();
+  GainExperienceWithMessage(ExperienceValue(type));
+  LootEnemyHold(true);
   EndCombat();
 }
 
@@ -99,21 +49,6 @@ void Defeat() {
 
 }  // namespace
 
-void ShowLootMessage(int units, int left, int64_t value) {
-  std::string text;
-  if (units < 1) {
-    text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the remains of the enemy "
-           "ship.";
-  } else if (left == 0) {
-    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo. You can sell it for $" +
-           FormatMoney(value) + ".";
-  } else {
-    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo (" + std::to_string(left) +
-           "E have to be left behind due to limited cargo space). You can sell it for $" + FormatMoney(value) + ".";
-  }
-  Modal("Loot", text, "treasurer.jpg");
-}
-
 void CheckCombatEnd() {
   if (Game.Ship[Sh::Alive] <= 0 || Combat.EnemyShip[Sh::Alive] <= 0) return;
   if (Combat.EnemyShip[Sh::ShieldEnergy] < 1)
@@ -132,8 +67,8 @@ void OfferBoarding() {
   if (e[Sh::ShieldEnergy] <= 0 || s[Sh::ShieldEnergy] <= 0) return;
   int m = Random(100);
   if (Game.ActiveMission[1] > 0 && Game.ActiveMission[2] == 18) m = 10;
-  const int kind = ScanKind();
-  if (kind >= 1 && kind <= 3 && ScanSpeciality() == 2) m = 10;
+  const IntRow contact = ScanContact();
+  if (contact[3] >= 1 && contact[3] <= 3 && contact[9] == 2) m = 10;
   if (s[Sh::CargoSpace] == 5) m = 10;
   e[Cb::BoardingOffered] = 1;
   if (m >= 31) return;

@@ -71,4 +71,9 @@ extern CombatState Combat;
 
 void ResetCombatTables();
 
+// The system-scan record this fight began at (Combat.ScanRecord), while that
+// ship is still present; an empty row when the fight began elsewhere. Loot,
+// the boarding chance and the enemy's tier all read it here.
+IntRow ScanContact();
+
 }  // namespace qm

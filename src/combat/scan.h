@@ -16,8 +16,8 @@ struct ScanView {
 // Selects radar record k (1..10) and fills its texts; an empty view for a
 // record that is not present (the selection is then cleared).
 ScanView SelectScanRecord(int k);
-// The selected record while the scan screen is open, 0 otherwise. Battles read
-// it for the loot, the boarding chance and the enemy tier.
+// The selected record while the scan screen is open, 0 otherwise. A battle
+// started from the scan keeps it in Combat.ScanRecord (see ScanContact).
 int ScannedRecord();
 // True when radar record k is hostile (red): pirates and factions at war with
 // the player's.

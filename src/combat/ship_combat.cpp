@@ -41,10 +41,8 @@ void SetupPlayerSide() {
 int EffectiveTier(int tier, int enemyClass) {
   const int level = Game.Player[Pl::Level];
   int t = level < 7 ? 1 : level <= 14 ? 2 : level <= 18 ? 3 : 4;
-  const int k = Combat.ScanRecord;
-  if (k >= 1 && k <= kSystemShipRows && Game.SystemShips[k][1] > 0 && Game.SystemShips[k][3] == 3 &&
-      Game.SystemShips[k][9] == 2)
-    t += 1;
+  const IntRow contact = ScanContact();
+  if (contact[3] == 3 && contact[9] == 2) t += 1;  // a famous pirate
   t = std::min(t, 4);
   t = std::max(t, tier);
   if (enemyClass > 3) t = std::max(t, 2);

@@ -46,8 +46,4 @@ void RunEnemyTurn();
 // messages off; modal messages still go to the frontend.
 void SetCombatMessagesQuiet(bool quiet);
 
-// The loot report shared with other finds of cargo: u units taken, `left`
-// units left behind, sold for `value`.
-void ShowLootMessage(int units, int left, int64_t value);
-
 }  // namespace qm

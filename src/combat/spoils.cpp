@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/ships.h"
+#include "combat/combat_state.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -42,24 +43,35 @@ int64_t CreditLoot(int units, int scanSpeciality) {
     value *= 10;
   }
   AddCredits(value);
+  ShowLootMessage(u, left, value);
+  return value;
+}
+
+void ShowLootMessage(int units, int left, int64_t value) {
   std::string text;
-  if (u < 1)
+  if (units < 1)
     text = "Because of your full cargobay you - unfortunately - cannot loot any cargo from the remains of the enemy "
            "ship.";
   else if (left == 0)
-    text = "Congratulations! You loot " + std::to_string(u) + "E of cargo. You can sell it for $" +
+    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo. You can sell it for $" +
            FormatMoney(value) + ".";
   else
-    text = "Congratulations! You loot " + std::to_string(u) + "E of cargo (" + std::to_string(left) +
+    text = "Congratulations! You loot " + std::to_string(units) + "E of cargo (" + std::to_string(left) +
            "E have to be left behind due to limited cargo space). You can sell it for $" + FormatMoney(value) + ".";
   Notify("Loot", text, "treasurer.jpg");
-  return value;
 }
 
 int LootUnits(int cargo, bool civilianContact) {
   int u = cargo / 2 + Random(cargo / 2);
   if (!civilianContact) u /= 2;
   return u;
+}
+
+int64_t LootEnemyHold(bool withSpeciality) {
+  const IntRow contact = ScanContact();
+  const bool civilian = contact[3] == 1;
+  const int units = LootUnits(Combat.EnemyShip[Sh::CargoCapacity], civilian);
+  return CreditLoot(units, civilian && withSpeciality ? contact[9] : 0);
 }
 
 void CountKill(int type) {

@@ -14,10 +14,16 @@ int FreeCargoSpace();
 // the rest is left behind. `scanSpeciality` 3 triples the value (valuable
 // cargo), 4 multiplies it by ten (treasure fleet). Returns the credits gained.
 int64_t CreditLoot(int units, int scanSpeciality);
+// The loot report: `units` taken, `left` units left behind, sold for `value`.
+void ShowLootMessage(int units, int left, int64_t value);
 // The loot of a ship whose hold holds `cargo` units: half of it and a random
 // part of the other half, halved again unless the battle began at a civilian
 // radar contact.
 int LootUnits(int cargo, bool civilianContact);
+// Loots the hold of the beaten enemy ship (a victory, a plunder, a capture):
+// LootUnits of its capacity, credited at once. The valuable cargo or treasure
+// of a civilian scan contact counts only when `withSpeciality`.
+int64_t LootEnemyHold(bool withSpeciality);
 // Counts a destroyed or captured ship in the kill statistics: freighters on
 // their own, warships by class.
 void CountKill(int type);

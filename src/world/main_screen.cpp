@@ -10,6 +10,7 @@
 #include "world/money.h"
 #include "world/planet_pictures.h"
 #include "world/planet_services.h"
+#include "world/missions.h"
 #include "world/news.h"
 #include "world/trade_news.h"
 
@@ -20,11 +21,6 @@ constexpr int kShieldSteps = 25;
 constexpr int kExperienceSteps = 19;
 constexpr int kLastLevel = 19;
 
-// Fields of the accepted mission record.
-namespace Mis {
-enum : int { Active = 1, Type = 2, Location = 6, System = 7 };
-}
-
 int MaxShields() { return std::max(1, shipStat(Game.Ship[Sh::ShipType], Stat::MaxShields)); }
 int ExperienceNeeded() { return std::max(1, experienceForLevel(Game.Player[Pl::Level])); }
 
@@ -34,9 +30,6 @@ std::string Date(int64_t days) {
   const int64_t year = days >= 0 ? days / 360 : -((-days + 359) / 360);
   return std::to_string(year + 2450) + "." + std::to_string(days - year * 360);
 }
-
-bool Owns(int faction) { return faction == Game.Player[Pl::Faction]; }
-std::string FactionName(int f) { return Game.FactionText[f][FacT::FullName]; }
 
 }  // namespace
 
@@ -214,36 +207,10 @@ void setCompatibilityMode(bool on) {
 }
 
 MissionsOutcome missionsAction() {
-  if (Game.Player[Pl::CriminalFlag] >= 1) {
-    Notify("N/A", "You have been flagged criminal and cannot accept any missions as long as the flag has not weared "
-                  "off!");
-    return MissionsOutcome::Refused;
-  }
-  const int system = Game.Ship[Sh::System];
-  const auto& sys = Game.SystemData[system];
-  const int owner = sys[Sys::Owner];
-  if (sys[Sys::UnderAttack] > 0) {
-    const int invader = sys[Sys::Attacker];
-    if (Owns(owner) || Owns(invader)) return MissionsOutcome::Campaign;
-    Notify("N/A", "In this system the invaders of the " + FactionName(invader) + " attack the defending " +
-                      FactionName(owner) + ". You are not affiliated to them and cannot interfere.");
-    return MissionsOutcome::Refused;
-  }
-  if (!Owns(owner)) {
-    Notify("N/A", "You can only get missions in systems owned by your own faction. This system is owned by the " +
-                      FactionName(owner) + ".");
-    return MissionsOutcome::Refused;
-  }
+  if (!MayServeHere()) return MissionsOutcome::Refused;
+  if (Game.SystemData[Game.Ship[Sh::System]][Sys::UnderAttack] > 0) return MissionsOutcome::Campaign;
   if (Game.ActiveMission[Mis::Active] > 0) return MissionsOutcome::MissionStatus;
-  for (int slot = 1; slot <= 5; ++slot) {
-    if (Game.Missions[system][slot][Mis::Active] == 0) {
-      Notify("No mission uplink",
-             "An enemy spaceship is spamming all radio frequences. You need to fly to a different location to get an "
-             "uplink to the mission database.");
-      return MissionsOutcome::Refused;
-    }
-  }
-  return MissionsOutcome::MissionSelection;
+  return MissionUplink() ? MissionsOutcome::MissionSelection : MissionsOutcome::Refused;
 }
 
 bool sensorsAction() {
@@ -267,11 +234,7 @@ bool invasionAlertAction() {
                   "weared off!");
     return false;
   }
-  const auto& sys = Game.SystemData[Run.CurrentSystem];
-  if (Owns(sys[Sys::Owner]) || Owns(sys[Sys::Attacker])) return true;
-  Notify("N/A", "In this system the invaders of the " + FactionName(sys[Sys::Attacker]) + " attack the defending " +
-                    FactionName(sys[Sys::Owner]) + ". You are not affiliated to them and cannot interfere.");
-  return false;
+  return MayJoinInvasion(Run.CurrentSystem);
 }
 
 int missionMarkerTarget() {

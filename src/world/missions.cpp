@@ -40,26 +40,32 @@ void MarkDelivery(const IntRow& m, uint16_t (&goods)[26][17]) {
 
 }  // namespace
 
-bool MayOpenMissionBoard() {
-  const int s = Game.Ship[Sh::System];
+bool MayJoinInvasion(int system) {
+  const auto& sys = Game.SystemData[system];
   const int faction = Game.Player[Pl::Faction];
-  const int owner = Game.SystemData[s][Sys::Owner];
-  const int invader = Game.SystemData[s][Sys::Attacker];
+  if (sys[Sys::Owner] == faction || sys[Sys::Attacker] == faction) return true;
+  Notify("N/A", "In this system the invaders of the " + FullName(sys[Sys::Attacker]) + " attack the defending " +
+                    FullName(sys[Sys::Owner]) + ". You are not affiliated to them and cannot interfere.");
+  return false;
+}
+
+bool MayServeHere() {
   if (Game.Player[Pl::CriminalFlag] >= 1) {
     Notify("N/A", "You have been flagged criminal and cannot accept any missions as long as the flag has not "
                   "weared off!");
     return false;
   }
-  if (Game.SystemData[s][Sys::UnderAttack] <= 0 && owner != faction) {
-    Notify("N/A", "You can only get missions in systems owned by your own faction. This system is owned by the " +
-                      FullName(owner) + ".");
-    return false;
-  }
-  if (Game.SystemData[s][Sys::UnderAttack] > 0 && owner != faction && invader != faction) {
-    Notify("N/A", "In this system the invaders of the " + FullName(invader) + " attack the defending " +
-                      FullName(owner) + ". You are not affiliated to them and cannot interfere.");
-    return false;
-  }
+  const int s = Game.Ship[Sh::System];
+  if (Game.SystemData[s][Sys::UnderAttack] > 0) return MayJoinInvasion(s);
+  const int owner = Game.SystemData[s][Sys::Owner];
+  if (owner == Game.Player[Pl::Faction]) return true;
+  Notify("N/A", "You can only get missions in systems owned by your own faction. This system is owned by the " +
+                    FullName(owner) + ".");
+  return false;
+}
+
+bool MissionUplink() {
+  const int s = Game.Ship[Sh::System];
   for (int o = 1; o <= 5; ++o)
     if (Game.Missions[s][o][Mis::Active] == 0) {
       Notify("No mission uplink",
@@ -69,6 +75,8 @@ bool MayOpenMissionBoard() {
     }
   return true;
 }
+
+bool MayOpenMissionBoard() { return MayServeHere() && MissionUplink(); }
 
 bool AcceptMission(int slot) {
   const int s = Game.Ship[Sh::System];

@@ -27,9 +27,19 @@ void GenerateMissionOffers();
 // ship kept).
 void RegenerateMissionBoards();
 
-// The Missions button's checks before the board opens: criminal record, the
-// system's owner or campaign, the uplink. Shows the refusal and returns false.
+// The Missions button's checks before the board opens: MayServeHere, then
+// MissionUplink. Shows the refusal and returns false.
 bool MayOpenMissionBoard();
+// The player may take missions in the current system: no criminal record, and
+// the system is the own faction's, or an invasion the own faction takes part
+// in (either side). Shows the refusal and returns false.
+bool MayServeHere();
+// The player's faction owns `system` or invades it; otherwise the refusal to
+// interfere in the invasion of two other factions is shown.
+bool MayJoinInvasion(int system);
+// The current system's board has its uplink: none of offers 1..5 is missing
+// (an enemy ship jams it otherwise). Shows the refusal and returns false.
+bool MissionUplink();
 // Accepts the offer in `slot` (1..6) of the current system's board with the
 // questions and refusals of the Missions screen; true when it was accepted.
 bool AcceptMission(int slot);
