@@ -77,7 +77,7 @@ class Chooser {
       if (Can(Ab::Emp2) && !Has(PlayerFx(), Ab::Emp2)) return Ab::Emp2;
       if (Can(Ab::Emp) && !Has(PlayerFx(), Ab::Emp)) return Ab::Emp;
     }
-    const bool gunsBlocked = Has(PlayerFx(), Ab::Overheated) || SpecialOn(Spec::ShieldPlus);
+    const bool gunsBlocked = Has(PlayerFx(), Ab::Overheated) || SpecialOn(ShipUpgrade::ShieldPlus);
     if (!gunsBlocked && Can(Ab::FireGuns)) return Ab::FireGuns;
     if (gunsBlocked) {
       for (int id : {Ab::FocusBeam2, Ab::FocusBeam, Ab::OverloadGun})

@@ -35,7 +35,7 @@ void RefreshCombatDisplay() {
 
 bool SpecialHasButton(int speciality) {
   switch (speciality) {
-    case 0: case 6: case Spec::BattleDroids: case Spec::ExtendedSensors: case Spec::HiddenCargoBay: return false;
+    case 0: case 6: case ShipUpgrade::BattleDroids: case ShipUpgrade::ExtendedSensors: case ShipUpgrade::HiddenCargoBay: return false;
     default: return speciality >= 1 && speciality <= 15;
   }
 }
@@ -155,7 +155,7 @@ std::string CombatShipPicture(int side, int variant) {
   if (variant == 0) return stem + "n.jpg";
   if (variant == 1) return stem + "s.jpg";
   int k = FiringPictureNumber(ship[Sh::Guns]);
-  if (side == kPlayerSide && SpecialOn(Spec::TwinGuns)) k = 2;
+  if (side == kPlayerSide && SpecialOn(ShipUpgrade::TwinGuns)) k = 2;
   if (side == kEnemySide && (type == kStarbase || shipStat(type, Stat::IsFormation) > 0)) k = 1;
   return stem + "f" + std::to_string(k) + ".jpg";
 }

@@ -198,9 +198,9 @@ int GunAttackChance(bool byPlayer, int action) {
   if (Has(atk, Ab::TargetLock)) h += 10;
   if (Has(def, Ab::DoubleSpeed)) h += 20;  // the rush makes its user easy to hit
   if (byPlayer) {
-    if (SpecialOn(Spec::EvasionComputer)) h -= 25;
-    if (SpecialOn(Spec::EnergyTransmitter)) h -= 25;
-  } else if (SpecialOn(Spec::EvasionComputer)) {
+    if (SpecialOn(ShipUpgrade::EvasionComputer)) h -= 25;
+    if (SpecialOn(ShipUpgrade::EnergyTransmitter)) h -= 25;
+  } else if (SpecialOn(ShipUpgrade::EvasionComputer)) {
     h -= 25;
   }
   h += targetingHitBonus(ship[Sh::Targeting]);
@@ -220,7 +220,7 @@ int EnemyShieldsAbsorb(int dmg) {
     if (!Has(fx, id)) continue;
     const int part = id == Ab::ReflectionShield ? dmg / 12 : dmg / 8;
     RemoveEffect(fx, id);
-    if (!SpecialOn(Spec::AntiPhase)) DamagePlayer(part);
+    if (!SpecialOn(ShipUpgrade::AntiPhase)) DamagePlayer(part);
     Animate(kEnemySide, 1);
     dmg -= part;
     Panel(kEnemySide, "Reflection shield !!", "The enemy shields reflect some of the damage back to you.");
@@ -251,7 +251,7 @@ int PlayerShieldsAbsorb(int dmg) {
     dmg = id == Ab::FocusedShield ? dmg / 2 : dmg / 3;
     Panel(kPlayerSide, "Focused shield !!", "Your focused shields are able to reduce the damage of the enemy fire.");
   }
-  if (SpecialOn(Spec::AntiPhase)) dmg = 0;
+  if (SpecialOn(ShipUpgrade::AntiPhase)) dmg = 0;
   return dmg;
 }
 

@@ -27,7 +27,7 @@ enum : int {
 }
 
 // Ship specials used in battle.
-namespace Spec {
+namespace ShipUpgrade {
 enum : int {
   EvasionComputer = 1, EnergyTransmitter = 2, TwinGuns = 3, DropAllMissiles = 4, ShieldPlus = 5, AecmMissiles = 7,
   GunVolley = 8, FastMissileRacks = 9, BattleDroids = 10, ExtendedSensors = 11, AntiPhase = 12,

@@ -92,7 +92,7 @@ void PlayerShipSpecial() {
   if (!HasFreeSlot(fx)) return;  // nowhere to hold the effect: nothing is paid
   s[Cb::AP] -= 3;
   Sound("AbilityUsed.wav");
-  if (special == Spec::AntiPhase) {
+  if (special == ShipUpgrade::AntiPhase) {
     AddEffect(fx, Ab::ShipSpecial, 2);
     if (s[Cb::AntiPhaseUsed] == 1) {
       s[Cb::AP] += 3;
@@ -104,7 +104,7 @@ void PlayerShipSpecial() {
     return;
   }
   AddEffect(fx, Ab::ShipSpecial);
-  if (special == Spec::DropAllMissiles) {
+  if (special == ShipUpgrade::DropAllMissiles) {
     if (AskYesNo("Really?", "Are you really sure you wish to drop all missiles for a +1 AP bonus each turn?"))
       s[Cb::MissileReload] = 10000;
     else

@@ -34,16 +34,16 @@ void ShipSpecialUpkeep() {
   auto& s = Game.Ship;
   const int base = BaseMaxShields(s[Sh::ShipType]);
   const int max = PlayerMaxShields();
-  if (SpecialOn(Spec::DropAllMissiles)) {
+  if (SpecialOn(ShipUpgrade::DropAllMissiles)) {
     s[Cb::AP] += 1;
     s[Cb::EightPointGauge] = 1;
-  } else if (SpecialOn(Spec::ShieldPlus)) {
+  } else if (SpecialOn(ShipUpgrade::ShieldPlus)) {
     RaiseShield(s, base / 20, max);
-  } else if (SpecialOn(Spec::EnergyShifting)) {
+  } else if (SpecialOn(ShipUpgrade::EnergyShifting)) {
     s[Cb::AP] += 2;
     s[Cb::EightPointGauge] = 1;
     s[Sh::ShieldEnergy] -= base / 10;
-  } else if (SpecialOn(Spec::EnergyBoost)) {
+  } else if (SpecialOn(ShipUpgrade::EnergyBoost)) {
     s[Cb::AP] -= 2;
     RaiseShield(s, base / 20, max);
   }
@@ -57,7 +57,7 @@ void ReinforcementsStrike() {
     PanelNum(kPlayerSide, "Reinforcements !!", "Your reinforcements cause ", v, " pts. of damage on the enemy ship.");
   }
   if (Has(EnemyFx(), Ab::Reinforcements)) {
-    const int v = SpecialOn(Spec::AntiPhase) ? 0 : ShipClass(Combat.EnemyShip[Sh::ShipType]) * 10;
+    const int v = SpecialOn(ShipUpgrade::AntiPhase) ? 0 : ShipClass(Combat.EnemyShip[Sh::ShipType]) * 10;
     DamagePlayer(RollDamage(v));
     PanelNum(kEnemySide, "Reinforcements !!", "The enemy reinforcements cause ", v, " pts. of damage on your ship.");
   }

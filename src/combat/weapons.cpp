@@ -83,7 +83,7 @@ void PlayerGunAttack(int action) {
     Modal("Problem", "The enemy needs to be stunned by an EMP attack.");
     return;
   }
-  if (action == Ab::FireGuns && SpecialOn(Spec::ShieldPlus)) {
+  if (action == Ab::FireGuns && SpecialOn(ShipUpgrade::ShieldPlus)) {
     Modal("N/A",
           "As long as you have the ShieldPlus device activated (ship´s special ability) you cannot fire your "
           "guns.");
@@ -106,7 +106,7 @@ void PlayerGunAttack(int action) {
   if (action == Ab::Exploit2) base *= 3;
   int dmg = GunSpeciality(PlayerDamageModifier(base));
   dmg = ApplyActionFactor(action, dmg);
-  if (SpecialOn(Spec::EnergyTransmitter)) dmg += dmg / 2;
+  if (SpecialOn(ShipUpgrade::EnergyTransmitter)) dmg += dmg / 2;
   if (Has(PlayerFx(), Ab::Manouvers)) dmg += dmg / 2;
   if (Has(EnemyFx(), Ab::Manouvers)) dmg += dmg / 4;
   dmg = EnemyShieldsAbsorb(dmg);
@@ -152,7 +152,7 @@ using namespace combat;
 int GunSpeciality(int a) {
   auto& s = Game.Ship;
   s[Cb::ShotsThisTurn] += 1;
-  const int kind = SpecialOn(Spec::TwinGuns) ? 1 : s[Sh::Guns];
+  const int kind = SpecialOn(ShipUpgrade::TwinGuns) ? 1 : s[Sh::Guns];
   const int t = OverheatChance(s[Cb::ShotsThisTurn]);
   switch (kind) {
     case 1:
@@ -280,7 +280,7 @@ void FlyPlayerMissile() {
   }
   if (m.turns >= 1) return;
   int d = missileDamage(Game.Ship[Sh::ShipType], kind) * 2;
-  if (SpecialOn(Spec::AecmMissiles) || SpecialOn(Spec::GunVolley)) d -= d / 3;
+  if (SpecialOn(ShipUpgrade::AecmMissiles) || SpecialOn(ShipUpgrade::GunVolley)) d -= d / 3;
   d = EnemyShieldsAbsorb(d);
   DamageEnemy(RollDamage(d));
   Sound("Explosion_Missile.wav");
@@ -343,7 +343,7 @@ bool EnemyEcm() {
   Sound("ECM.wav");
   const int s = ecmChance(e[Sh::Ecm]);
   int chance = missileEcmModifier(Game.Ship[Sh::Missiles]) + (s - s / 3);
-  if (SpecialOn(Spec::AecmMissiles)) chance -= chance / 2;
+  if (SpecialOn(ShipUpgrade::AecmMissiles)) chance -= chance / 2;
   if (HitRoll(chance)) {
     Combat.PlayerMissile = {};
     Panel(kEnemySide, "Firing ECM !!", "Enemy ECM is able to mislead the enemy missile.");
