@@ -155,8 +155,7 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
   compatibility_->name = "Compatibility";
   compatibility_->fill = {0, 0, 0, 120};
   for (size_t i = 0; i < compatibilityLines_.size(); ++i)
-    compatibilityLines_[i] = &compatibility_->AddLabel({8, 5 + static_cast<int>(i) * 15, 364, 15}, "",
-                                                       OneLine(Body(11)));
+    compatibilityLines_[i] = &compatibility_->AddLabel({8, 5 + static_cast<int>(i) * 15, 364, 15}, "", Body(11));
   // The first two lines are links, as they say.
   compatibilityLines_[0]->onClick = [this] { OpenNested("Screen_ShipStatus"); };
   compatibilityLines_[1]->onClick = [this] { OpenNested("Screen_PersonalStatus"); };
@@ -487,11 +486,20 @@ void Screen_Travel::RefreshCompatibility() {
   const bool on = General.Option.CompatibilityMode;
   compatibility_->Show(on);
   if (!on) return;
+  // Every line is shown whole (these lines are read out to the player): a long
+  // one wraps, and the lines below it move down.
   const auto lines = compatibilityLines();
+  int y = 5;
   for (size_t i = 0; i < compatibilityLines_.size(); ++i) {
     Label* l = compatibilityLines_[i];
-    l->Set(i < lines.size() ? Fit(lines[i], l->rect.w, l->style) : "");
+    l->Set(i < lines.size() ? lines[i] : "");
+    int w = 0, h = 0;
+    platform::MeasureText(l->text, l->rect.w, l->style, w, h);
+    l->rect.y = y;
+    l->rect.h = std::max(h, 15);
+    if (!l->text.empty()) y += l->rect.h;
   }
+  compatibility_->rect.h = y + 5;
 }
 
 void Screen_Travel::Select(int selection) {

@@ -170,12 +170,13 @@ void Backdrop(const Canvas& c, const Item& it, const std::string& caption) {
     SetColor(cr, {0.03, 0.05, 0.1}, 0.55);
     cairo_fill(cr);
   }
-  // corner brackets
-  const double len = c.Min() * 0.08;
-  cairo_set_line_width(cr, std::max(1.5, c.Min() * 0.012));
+  // corner brackets, on the frame itself: the screen's content starts just
+  // inside the frame and must never run into them
+  const double len = c.Min() * 0.06;
+  cairo_set_line_width(cr, std::max(1.5, c.Min() * 0.006));
   SetColor(cr, ui::kCyan, 0.9);
   for (int k = 0; k < 4; ++k) {
-    const double x = k % 2 ? c.w - m * 2 : m * 2, y = k / 2 ? c.h - m * 2 : m * 2;
+    const double x = k % 2 ? c.w - m : m, y = k / 2 ? c.h - m : m;
     cairo_move_to(cr, x + (k % 2 ? -len : len), y);
     cairo_line_to(cr, x, y);
     cairo_line_to(cr, x, y + (k / 2 ? -len : len));

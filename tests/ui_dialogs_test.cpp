@@ -1,0 +1,113 @@
+// Message dialogs fit whatever text the rules send them: a long text wraps,
+// gets a smaller type, and then a taller dialog; the buttons stay inside.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "state/frontend.h"
+#include "support/ui_play.h"
+#include "ui/Screen_Message.h"
+#include "ui/screens.h"
+
+namespace qm {
+namespace {
+
+struct Geometry {
+  ui::Rect window;
+  ui::Rect text;
+  int textHeight = 0;  // what the text needs at its drawn size
+  int topicWidth = 0, topicHeight = 0;
+  ui::Rect topic;
+  std::vector<ui::Rect> buttons;
+};
+
+// The dialog as it was laid out for its last text.
+Geometry Measure(int dialog) {
+  ui::Screen_Message& m = ui::MessageDialog(dialog);
+  Geometry g;
+  g.window = m.Bounds();
+  int labels = 0;
+  for (const auto& c : m.Root().children) {
+    if (!c->visible) continue;
+    if (auto* b = dynamic_cast<ui::Button*>(c.get())) g.buttons.push_back(b->rect);
+    auto* l = dynamic_cast<ui::Label*>(c.get());
+    if (!l || l->text.empty()) continue;
+    int w = 0, h = 0;
+    platform::MeasureText(l->text, l->style.wrap ? l->rect.w : 10000, l->style, w, h);
+    if (++labels == 1) {  // the topic comes first, then the text
+      g.topic = l->rect;
+      g.topicWidth = w;
+      g.topicHeight = h;
+    } else {
+      g.text = l->rect;
+      g.textHeight = h;
+    }
+  }
+  return g;
+}
+
+std::string LongText(int sentences) {
+  std::string text;
+  for (int i = 0; i < sentences; ++i)
+    text += "The Syndicate's smugglers were seen near the wormhole to New Germany again, carrying contraband. ";
+  return text;
+}
+
+class Dialogs : public test::UiPlay {
+ protected:
+  void TearDown() override {
+    ui::RegisterScreen("LongTexts", nullptr);
+    UiPlay::TearDown();
+  }
+  static void ExpectFits(const Geometry& g, const std::string& what, bool textFits = true) {
+    EXPECT_GE(g.window.x, 0) << what;
+    EXPECT_GE(g.window.y, 0) << what;
+    EXPECT_LE(g.window.x + g.window.w, platform::kCanvasWidth) << what;
+    EXPECT_LE(g.window.y + g.window.h, platform::kCanvasHeight) << what;
+    if (textFits) EXPECT_LE(g.textHeight, g.text.h) << what << ": the text runs out of its place";
+    EXPECT_LE(g.topicWidth, g.topic.w) << what << ": the topic runs out of its line";
+    EXPECT_LE(g.topicHeight, g.topic.h) << what;
+    EXPECT_LE(g.topic.y + g.topic.h, g.text.y) << what << ": the topic runs into the text";
+    ASSERT_FALSE(g.buttons.empty()) << what;
+    for (const ui::Rect& b : g.buttons) {
+      EXPECT_GE(b.y, g.text.y + g.text.h) << what << ": a button over the text";
+      EXPECT_LE(b.y + b.h, g.window.h) << what << ": a button outside the dialog";
+    }
+  }
+};
+
+TEST_F(Dialogs, LongTextsGrowTheirDialogAndKeepTheButtonsInside) {
+  std::vector<std::pair<std::string, Geometry>> seen;
+  ui::RegisterScreen("LongTexts", [&] {
+    UI().Message(3, "A short notice", "Game saved!", "");
+    seen.emplace_back("short notice", Measure(3));
+    UI().Message(3, "Smuggling", LongText(6), "");
+    seen.emplace_back("notice of six sentences", Measure(3));
+    AskYesNo("A question with a topic far too long for the dialog's single title line", LongText(14));
+    seen.emplace_back("long question", Measure(4));
+    UI().Message(1, "War news!", LongText(9), "news.jpg");
+    seen.emplace_back("article with a picture", Measure(1));
+    UI().Message(3, "Longest", LongText(24), "");
+    seen.emplace_back("a text longer than any rule sends", Measure(3));
+    UI().Message(3, "Endless", LongText(60), "");
+    seen.emplace_back("a text longer than the screen", Measure(3));
+    UI().Message(3, "Short again", "Done.", "");
+    seen.emplace_back("short after long", Measure(3));
+  });
+  const auto dumps =
+      Play("screen LongTexts\nkey Return\nkey Return\ndump\nkey Return\nkey Return\nkey Return\nkey Return\nkey Return\n");
+  ASSERT_EQ(seen.size(), 7u);
+  for (size_t i = 0; i < seen.size(); ++i) ExpectFits(seen[i].second, seen[i].first, i != 5);
+  EXPECT_EQ(seen[0].second.window.h, 234) << "a short notice keeps its size";
+  EXPECT_EQ(seen[6].second.window.h, 234) << "the dialog shrinks back after a long text";
+  EXPECT_GT(seen[1].second.window.h, 234) << "six sentences need a taller notice";
+  EXPECT_GT(seen[2].second.window.h, 235);
+  EXPECT_EQ(seen[5].second.window.h, platform::kCanvasHeight - 16) << "the tallest dialog leaves a margin";
+  ASSERT_EQ(dumps.size(), 1u);
+  EXPECT_TRUE(Has(TopWindow(dumps[0]), "button 02 \"Yes\"")) << dumps[0];
+}
+
+}  // namespace
+}  // namespace qm
