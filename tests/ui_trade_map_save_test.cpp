@@ -65,6 +65,7 @@ TEST_F(Screens, BuyingOnTheTradePanelMovesCreditsStockAndHold) {
   EXPECT_TRUE(Has(dumps[1], "label \"$ " + FormatMoney(price) + "\""));
   EXPECT_TRUE(Has(dumps[2], "window Screen_Travel")) << dumps[2];
   EXPECT_FALSE(qm::Run.TradeWindowVisible) << "Close hides the panel";
+  EXPECT_FALSE(Has(dumps[2], "label \"$ " + FormatMoney(price) + "\"")) << "and the planets' price labels with it";
 }
 
 TEST_F(Screens, TheTradePanelRefusesThroughTheRulesAndCanBeDragged) {

@@ -103,7 +103,7 @@ bool PlaceOf(int system, int selection, int& x, int& y) {
 bool TradeWindowOpen() {
   if (Run.TradeWindowVisible) return true;
   for (const Window* w : Stack())
-    if (w->Unit() == "Screen_TradeScreenMoveable") return true;
+    if (w->Unit() == "Screen_TradeScreenMoveable" && !w->IsClosing()) return true;
   return false;
 }
 

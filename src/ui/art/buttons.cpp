@@ -152,7 +152,7 @@ void Backdrop(const Canvas& c, const Item& it, const std::string& caption) {
   static constexpr std::string_view kTitleScreens[] = {"start", "credit", "highscore", "retire", "intro", "title"};
   bool title = false;
   for (std::string_view t : kTitleScreens) title = title || Contains(it.prefix, t);
-  if (title && c.w >= 300) {
+  if (title && c.w / c.scale >= 300) {
     static constexpr std::array<std::string_view, 8> kWorlds = {"earth5", "jupiter", "red6",  "ice1",
                                                                 "toxic2", "ocean1",  "dark5", "desert3"};
     const double r = c.Min() * rng.Range(0.22, 0.38);
@@ -215,7 +215,9 @@ void BoardingArea(const Canvas& c, const Name& n, const std::string& caption) {
 }
 
 bool LooksLikeButton(const Canvas& c, const std::string& caption) {
-  return !caption.empty() ? c.h <= 90 : (c.h <= 64 && c.w <= 420);
+  // judged at the canvas size, so a button stays a button in a larger window
+  const double w = c.w / c.scale, h = c.h / c.scale;
+  return !caption.empty() ? h <= 90 : (h <= 64 && w <= 420);
 }
 
 }  // namespace
