@@ -63,6 +63,7 @@ TEST_F(MainScreenPlay, CompatibilityLinesAreShownWholeEvenForALongName) {
   const std::string main = TopWindow(dumps[0]);
   EXPECT_TRUE(Has(main, "label \"Your name is: Ensign " + name + " (Click for personal status)\"")) << main;
   EXPECT_TRUE(Has(main, "label \"Selected target: Mars\""));
+  EXPECT_TRUE(Has(main, "label \"Ensign " + name + "\"")) << "the status bar shows the whole name, smaller";
 }
 
 TEST_F(MainScreenPlay, AFlightCountsTheDaysDownAndArrives) {

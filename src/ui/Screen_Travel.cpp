@@ -19,6 +19,8 @@ namespace {
 constexpr int kPictureSize = 36;   // location and space-object pictures
 constexpr int kSunSize = 60;
 constexpr int kMarkerSize = 62;
+constexpr int kNameBelow = 48;
+constexpr int kPilotSize = 13;     // the pilot's rank and name in the status bar     // a name's top below its picture's top: just under a marker
 constexpr int kLabelWidth = 104;   // name labels, centred under their picture
 constexpr int kViewTop = 100, kViewBottom = 508;
 constexpr Color kBarFill{5, 9, 22, 248};
@@ -200,7 +202,7 @@ void Screen_Travel::BuildStatusBar() {
   ship_->name = "Ship";
   ship_->onClick = [this] { OpenNested("Screen_ShipStatus"); };
 
-  pilot_ = &AddLabel({224, 6, 262, 18}, "", OneLine(Title(13)));
+  pilot_ = &AddLabel({224, 6, 262, 18}, "", OneLine(Title(kPilotSize)));
   position_ = &AddLabel({224, 25, 262, 14}, "", OneLine(Small(10)));
   TextStyle money = OneLine(Title(16));
   money.font = Font::SansBold;
@@ -359,9 +361,11 @@ void Screen_Travel::Layout() {
     p.picture->rect = {x - grow, y - grow, kPictureSize + 2 * grow, kPictureSize + 2 * grow};
     p.picture->Set(planetPictureName(loc[Loc::Picture]) + ".jpg");
     const int labelX = x + kPictureSize / 2 - kLabelWidth / 2;
-    p.name->rect = {labelX, y + 38 + grow, kLabelWidth, 26};
+    // Names sit below a marker's corners, so a selected place's name is never crossed by them.
+    const int labelY = y + std::max(kNameBelow, kPictureSize + 2 + grow);
+    p.name->rect = {labelX, labelY, kLabelWidth, 26};
     p.name->Set(Game.LocationText[system][i][1]);
-    p.price->rect = {labelX, y + 38 + 14, kLabelWidth, 14};
+    p.price->rect = {labelX, labelY + 14, kLabelWidth, 14};
   }
   Invalidate();
 }
@@ -383,7 +387,14 @@ void Screen_Travel::RefreshStatus() {
   portrait_->Set(portraitPicture());
   ship_->Set(shipPictureName(s[Sh::ShipType], s[Sh::ShipFaction]) + "_topwire.jpg");
   const std::string rank = rankName(p[Pl::Rank]);
-  pilot_->Set(Fit((rank.empty() ? "" : rank + " ") + Game.PlayerName, pilot_->rect.w, pilot_->style));
+  // A long name and rank take a smaller type before anything is cut.
+  const std::string pilot = (rank.empty() ? "" : rank + " ") + Game.PlayerName;
+  pilot_->style.size = kPilotSize;
+  for (int w = 0, h = 0; pilot_->style.size > kPilotSize - 3; --pilot_->style.size) {
+    platform::MeasureText(pilot, 10000, pilot_->style, w, h);
+    if (w <= pilot_->rect.w) break;
+  }
+  pilot_->Set(Fit(pilot, pilot_->rect.w, pilot_->style));
   const int system = s[Sh::System], here = s[Sh::Location];
   const std::string where =
       here >= 1 ? Game.LocationText[system][here][1] : describeTarget(here).title;
@@ -476,7 +487,7 @@ void Screen_Travel::RefreshObjects() {
     const int x = obj[Obj::X], y = obj[Obj::Y];
     p.picture->rect = {x, y, kPictureSize, kPictureSize};
     p.picture->Set(spaceObjectPicture(obj[Obj::Kind]));
-    p.name->rect = {x + kPictureSize / 2 - kLabelWidth / 2, y + 38, kLabelWidth, 14};
+    p.name->rect = {x + kPictureSize / 2 - kLabelWidth / 2, y + kNameBelow, kLabelWidth, 14};
     p.name->Set(spaceObjectTitle(obj[Obj::Kind]));
   }
   Invalidate();
