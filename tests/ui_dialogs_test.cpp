@@ -1,5 +1,6 @@
 // Message dialogs fit whatever text the rules send them: a long text wraps,
 // gets a smaller type, and then a taller dialog; the buttons stay inside.
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -96,8 +97,9 @@ TEST_F(Dialogs, LongTextsGrowTheirDialogAndKeepTheButtonsInside) {
     UI().Message(3, "Short again", "Done.", "");
     seen.emplace_back("short after long", Measure(3));
   });
-  const auto dumps =
-      Play("screen LongTexts\nkey Return\nkey Return\ndump\nkey Return\nkey Return\nkey Return\nkey Return\nkey Return\n");
+  const std::string shot = (dir_ / "endless.png").string();
+  const auto dumps = Play("screen LongTexts\nkey Return\nkey Return\ndump\nkey Return\nkey Return\nkey Return\nshot " +
+                          shot + "\nkey Return\nkey Return\n");
   ASSERT_EQ(seen.size(), 7u);
   for (size_t i = 0; i < seen.size(); ++i) ExpectFits(seen[i].second, seen[i].first, i != 5);
   EXPECT_EQ(seen[0].second.window.h, 234) << "a short notice keeps its size";
@@ -107,6 +109,21 @@ TEST_F(Dialogs, LongTextsGrowTheirDialogAndKeepTheButtonsInside) {
   EXPECT_EQ(seen[5].second.window.h, platform::kCanvasHeight - 16) << "the tallest dialog leaves a margin";
   ASSERT_EQ(dumps.size(), 1u);
   EXPECT_TRUE(Has(TopWindow(dumps[0]), "button 02 \"Yes\"")) << dumps[0];
+
+  // Even the endless text stays inside its dialog: the light rows of text never
+  // reach the screen's top and bottom margins.
+  cairo_surface_t* png = cairo_image_surface_create_from_png(shot.c_str());
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(png));
+  const int stride = cairo_image_surface_get_stride(png) / 4;
+  int light = 0;
+  for (int y : {0, 1, 2, 3, 4, 5, 594, 595, 596, 597, 598, 599})
+    for (int x = 262; x < 538; ++x) {
+      const uint32_t p = px[y * stride + x];
+      light += ((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) > 150 && (p & 0xFF) > 150;
+    }
+  EXPECT_LT(light, 20);
+  cairo_surface_destroy(png);
 }
 
 }  // namespace
