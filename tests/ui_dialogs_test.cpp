@@ -9,7 +9,16 @@
 #include "platform/text.h"
 #include "state/frontend.h"
 #include "support/ui_play.h"
+#include "ui/FlyTo.h"
+#include "ui/Screen_Credits.h"
+#include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_Message.h"
+#include "ui/Screen_SaveLoad.h"
+#include "ui/Screen_TradeScreenMoveable.h"
+#include "ui/Select_Name.h"
+#include "ui/Select_Profession.h"
+#include "ui/Select_Race.h"
+#include "ui/WormholeTo.h"
 #include "ui/screens.h"
 
 namespace qm {
@@ -124,6 +133,46 @@ TEST_F(Dialogs, LongTextsGrowTheirDialogAndKeepTheButtonsInside) {
     }
   EXPECT_LT(light, 20);
   cairo_surface_destroy(png);
+}
+
+// The buttons of a framed window, with where they lie in it; panels that stand
+// outside their window (tutorial hints) are not part of its frame.
+void CollectButtons(const ui::Panel& panel, int ox, int oy, std::vector<std::pair<std::string, ui::Rect>>& out) {
+  for (const auto& c : panel.children) {
+    const ui::Rect r{ox + c->rect.x, oy + c->rect.y, c->rect.w, c->rect.h};
+    if (auto* b = dynamic_cast<const ui::Button*>(c.get())) out.emplace_back(b->caption, r);
+    if (auto* p = dynamic_cast<const ui::Panel*>(c.get()); p && r.x >= 0 && r.y >= 0) CollectButtons(*p, r.x, r.y, out);
+  }
+}
+
+TEST_F(Dialogs, ButtonsKeepClearOfTheirWindowsFrame) {
+  std::vector<std::pair<std::string, ui::Window*>> windows;
+  ui::RegisterScreen("LongTexts", [&] {
+    windows = {{"credits", &ui::Instance<ui::Screen_Credits>()},
+               {"galaxy map", &ui::Instance<ui::Screen_GalaxyMap>()},
+               {"save/load", &ui::Instance<ui::Screen_SaveLoad>()},
+               {"trade panel", &ui::Instance<ui::Screen_TradeScreenMoveable>()},
+               {"name", &ui::Instance<ui::Select_Name>()},
+               {"profession", &ui::Instance<ui::Select_Profession>()},
+               {"faction", &ui::Instance<ui::Select_Race>()},
+               {"travel", &ui::Instance<ui::FlyTo>()},
+               {"wormhole", &ui::Instance<ui::WormholeTo>()}};
+    for (int d = 1; d <= 9; ++d) windows.emplace_back("dialog " + std::to_string(d), &ui::MessageDialog(d));
+    for (auto& [what, w] : windows) {
+      // The frame runs about 2% of the window's smaller side inside its edge.
+      const int frame = std::max(2, std::min(w->Width(), w->Height()) * 2 / 100) + 1;
+      std::vector<std::pair<std::string, ui::Rect>> buttons;
+      CollectButtons(w->Root(), 0, 0, buttons);
+      for (const auto& [caption, r] : buttons) {
+        EXPECT_GE(r.x, frame) << what << " \"" << caption << "\"";
+        EXPECT_GE(r.y, frame) << what << " \"" << caption << "\"";
+        EXPECT_LE(r.x + r.w, w->Width() - frame) << what << " \"" << caption << "\"";
+        EXPECT_LE(r.y + r.h, w->Height() - frame) << what << " \"" << caption << "\"";
+      }
+    }
+  });
+  Play("screen LongTexts\n");
+  EXPECT_EQ(windows.size(), 18u);
 }
 
 }  // namespace
