@@ -316,6 +316,25 @@ TEST(ArtKit, ButtonsCarryTheirCaption) {
   // a large item of the same family is the screen's backdrop, not a stretched button
   EXPECT_EQ(FamilyOf("StartScreen_01.jpg"), "button");
   EXPECT_TRUE(Drawn(Pic("StartScreen_01.jpg", 800, 600)));
+  // in a window twice the canvas size a button is still a button: the kit
+  // judges it by its size on the canvas, not by its pixels
+  const Image small = Draw({"TravelScreen_01.jpg", 104, 44, ""});
+  const Image sharp = Draw({"TravelScreen_01.jpg", 208, 88, "", 2.0});
+  const Image panel = Draw({"TravelScreen_01.jpg", 208, 88, ""});
+  // how far a 208 x 88 picture is from the small button shown twice as large
+  const auto offButton = [&small](const Image& big) {
+    double sum = 0;
+    for (int y = 0; y < 88; ++y)
+      for (int x = 0; x < 208; ++x) {
+        const uint32_t a = big.pixels[static_cast<size_t>(y) * 208 + x];
+        const uint32_t b = small.pixels[static_cast<size_t>(y / 2) * 104 + x / 2];
+        for (int shift = 0; shift < 32; shift += 8)
+          sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+      }
+    return sum / (208.0 * 88 * 4);
+  };
+  EXPECT_LT(offButton(sharp), 12.0);
+  EXPECT_GT(offButton(panel), 2 * offButton(sharp)) << "a panel of that size is drawn another way";
 }
 
 TEST(ArtKit, SizesOutsideTheCanvasGiveAnEmptyImage) {

@@ -53,6 +53,19 @@ TEST_F(MainScreenPlay, ANewGameLandsOnTheStartingSystem) {
   EXPECT_EQ(qm::Run.CurrentSystem, Game.Ship[Sh::System]);
 }
 
+TEST_F(MainScreenPlay, CompatibilityLinesAreShownWholeEvenForALongName) {
+  ui::TheFrontend().onPlaySound = [](const std::string&) { General.Option.CompatibilityMode = true; };
+  const std::string name = "Alexandra Konstantinopoulou-Va";  // the longest name a pilot can have
+  std::string script = kNewGame;
+  script.replace(script.find("type Ada"), 8, "type " + name);
+  const auto dumps = Play(script + "click " + kMars + "\ndump\n");
+  ASSERT_EQ(dumps.size(), 1u);
+  const std::string main = TopWindow(dumps[0]);
+  EXPECT_TRUE(Has(main, "label \"Your name is: Ensign " + name + " (Click for personal status)\"")) << main;
+  EXPECT_TRUE(Has(main, "label \"Selected target: Mars\""));
+  EXPECT_TRUE(Has(main, "label \"Ensign " + name + "\"")) << "the status bar shows the whole name, smaller";
+}
+
 TEST_F(MainScreenPlay, AFlightCountsTheDaysDownAndArrives) {
   const auto dumps = Play(std::string(kNewGame) + "click " + kMoon + "\ndump\ndclick " + kMars +
                           "\ndump\nwait 300\ndump\nwait 20000\ndump\n");

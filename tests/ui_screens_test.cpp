@@ -2,15 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "state/game_state.h"
-#include "state/savegame.h"
-#include "ui/game.h"
+#include "support/ui_play.h"
 #include "ui/screens.h"
 #include "world/new_game.h"
 
@@ -25,50 +21,7 @@ constexpr const char* kLoadGame = "400 264";
 constexpr const char* kHighscores = "400 320";
 constexpr const char* kCredits = "400 412";
 
-class Screens : public ::testing::Test {
- protected:
-  void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    dir_ = fs::temp_directory_path() /
-           ("qm_ui_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    SetSaveDirectory(dir_.string());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // Runs the game on `script`; each "dump" line adds one listing of the open windows.
-  std::vector<std::string> Play(std::string script) {
-    const std::string dumpFile = (dir_ / "dump.txt").string();
-    fs::remove(dumpFile);
-    std::string expanded;
-    std::istringstream lines(script);
-    for (std::string line; std::getline(lines, line);)
-      expanded += (line == "dump" ? "dump " + dumpFile : line) + "\n";
-    ui::GameOptions options;
-    options.scriptText = expanded;
-    options.shotFolder = dir_.string();
-    std::string error;
-    EXPECT_EQ(ui::RunGame(options, error), 0) << error;
-    std::ifstream in(dumpFile);
-    std::stringstream all;
-    all << in.rdbuf();
-    std::vector<std::string> dumps;
-    std::string text = all.str();
-    for (size_t at; (at = text.find("--\n")) != std::string::npos; text.erase(0, at + 3))
-      dumps.push_back(text.substr(0, at));
-    return dumps;
-  }
-
-  // The part of a dump that lists the top window.
-  static std::string TopWindow(const std::string& dump) {
-    const size_t at = dump.rfind("window ");
-    return at == std::string::npos ? "" : dump.substr(at);
-  }
-
-  fs::path dir_;
-};
+using Screens = test::UiPlay;
 
 TEST_F(Screens, NewGameRunsThroughTheThreeScreensToTheMainScreen) {
   const auto dumps = Play(std::string("click ") + kNewGame + R"(

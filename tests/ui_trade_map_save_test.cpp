@@ -2,16 +2,10 @@
 // scripts on SDL's offscreen driver.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "state/game_state.h"
-#include "state/savegame.h"
-#include "ui/game.h"
+#include "support/ui_play.h"
 #include "world/money.h"
 
 namespace qm {
@@ -34,47 +28,19 @@ std::string SlotField(int n) { return "click 330 " + std::to_string(195 + (n - 1
 std::string SlotSave(int n) { return "click 455 " + std::to_string(195 + (n - 1) * 78) + "\n"; }
 std::string SlotLoad(int n) { return "click 523 " + std::to_string(195 + (n - 1) * 78) + "\n"; }
 
-class Screens : public ::testing::Test {
+class Screens : public test::UiPlay {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    dir_ = fs::temp_directory_path() / ("qm_ui2_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    SetSaveDirectory(dir_.string());
+    UiPlay::SetUp();
     qm::Run.TradeAmount = 1;
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   // Runs the game on `script`; each "dump" line yields the listing of the top window.
   std::vector<std::string> Play(const std::string& script) {
-    const std::string dumpFile = (dir_ / "dump.txt").string();
-    fs::remove(dumpFile);
-    std::string expanded;
-    std::istringstream lines(script);
-    for (std::string line; std::getline(lines, line);) expanded += (line == "dump" ? "dump " + dumpFile : line) + "\n";
-    ui::GameOptions options;
-    options.scriptText = expanded;
-    options.shotFolder = dir_.string();
-    std::string error;
-    EXPECT_EQ(ui::RunGame(options, error), 0) << error;
-    std::ifstream in(dumpFile);
-    std::stringstream all;
-    all << in.rdbuf();
     std::vector<std::string> tops;
-    std::string text = all.str();
-    for (size_t at; (at = text.find("--\n")) != std::string::npos; text.erase(0, at + 3)) {
-      const std::string dump = text.substr(0, at);
-      const size_t top = dump.rfind("window ");
-      tops.push_back(top == std::string::npos ? "" : dump.substr(top));
-    }
+    for (const std::string& dump : UiPlay::Play(script)) tops.push_back(TopWindow(dump));
     return tops;
   }
-
-  static bool Has(const std::string& dump, const std::string& what) { return dump.find(what) != std::string::npos; }
-
-  fs::path dir_;
 };
 
 TEST_F(Screens, BuyingOnTheTradePanelMovesCreditsStockAndHold) {
@@ -99,6 +65,7 @@ TEST_F(Screens, BuyingOnTheTradePanelMovesCreditsStockAndHold) {
   EXPECT_TRUE(Has(dumps[1], "label \"$ " + FormatMoney(price) + "\""));
   EXPECT_TRUE(Has(dumps[2], "window Screen_Travel")) << dumps[2];
   EXPECT_FALSE(qm::Run.TradeWindowVisible) << "Close hides the panel";
+  EXPECT_FALSE(Has(dumps[2], "label \"$ " + FormatMoney(price) + "\"")) << "and the planets' price labels with it";
 }
 
 TEST_F(Screens, TheTradePanelRefusesThroughTheRulesAndCanBeDragged) {

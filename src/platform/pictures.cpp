@@ -204,7 +204,7 @@ void DrawPicture(const std::string& name, const Rect& r, const std::string& capt
       for (auto& [k, t] : Kit()) SDL_DestroyTexture(t);
       Kit().clear();
     }
-    found = Kit().emplace(key, MakeTexture(art::Draw({name, dst.w, dst.h, caption}))).first;
+    found = Kit().emplace(key, MakeTexture(art::Draw({name, dst.w, dst.h, caption, Scale()}))).first;
   }
   if (found->second) SDL_RenderCopy(Renderer(), found->second, nullptr, &dst);
 }

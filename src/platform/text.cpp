@@ -122,17 +122,28 @@ int DrawText(const std::string& text, const Rect& rect, const TextStyle& style) 
   if (style.align == Align::Centre) dst.x = box.x + (box.w - r->w) / 2;
   if (style.align == Align::Right) dst.x = box.x + box.w - r->w;
   if (style.middle) dst.y = box.y + (box.h - r->h) / 2;
+  // Wrapped text that runs more than a line past its rectangle shows the whole
+  // lines that fit, from the top, instead of spilling over its neighbours.
+  SDL_Rect src{0, 0, r->w, r->h};
+  if (style.wrap && r->h > box.h) {
+    TTF_Font* font = FontAt(style.font, PixelSize(style.size));
+    const int line = font ? std::max(1, TTF_FontLineSkip(font)) : r->h;
+    if (r->h - box.h > line) {
+      src.h = dst.h = std::max(line, box.h / line * line);
+      dst.y = box.y;
+    }
+  }
   if (style.shadow) {
     const int off = std::max(1, static_cast<int>(std::lround(Scale())));
     SDL_Rect sh{dst.x + off, dst.y + off, dst.w, dst.h};
     SDL_SetTextureColorMod(r->texture, 0, 0, 0);
     SDL_SetTextureAlphaMod(r->texture, static_cast<Uint8>(style.color.a * 3 / 4));
-    SDL_RenderCopy(Renderer(), r->texture, nullptr, &sh);
+    SDL_RenderCopy(Renderer(), r->texture, &src, &sh);
   }
   SDL_SetTextureColorMod(r->texture, style.color.r, style.color.g, style.color.b);
   SDL_SetTextureAlphaMod(r->texture, style.color.a);
-  SDL_RenderCopy(Renderer(), r->texture, nullptr, &dst);
-  return static_cast<int>(std::ceil(r->h / Scale()));
+  SDL_RenderCopy(Renderer(), r->texture, &src, &dst);
+  return static_cast<int>(std::ceil(dst.h / Scale()));
 }
 
 }  // namespace qm::platform

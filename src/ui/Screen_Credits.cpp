@@ -1,5 +1,7 @@
 #include "ui/Screen_Credits.h"
 
+#include <iterator>
+
 #include "version.h"
 
 namespace qm::ui {
@@ -31,6 +33,8 @@ Screen_Credits::Screen_Credits() : Window("Screen_Credits", 584, 581) {
   sub.align = Align::Centre;
   AddLabel({20, 68, 544, 18}, std::string("Version ") + QUELLMARK_VERSION, sub);
   AddBox({142, 96, 300, 1}, {96, 120, 160, 160});
+  // A dark glass under the names keeps them readable over the bright world behind.
+  AddBox({36, 106, 512, 64 * static_cast<int>(std::size(kBlocks)) + 36}, {4, 8, 20, 170});
   int y = 114;
   for (const Block& b : kBlocks) {
     TextStyle h = Title(13);

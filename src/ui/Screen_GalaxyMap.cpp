@@ -12,8 +12,11 @@ namespace {
 
 // Items: systems 1..24, commodity rows 40 + id, the buttons 30..32.
 constexpr int kPricesItem = 30, kInfoItem = 31, kCloseItem = 32, kRowItemBase = 40;
-constexpr int kBlip = 28;                       // blips are drawn this size at the system's map position
-constexpr Rect kSidePanel{550, 46, 180, 482};   // the prices or information panel, right of the map
+constexpr int kBlip = 28;
+constexpr int kLegendY = 552;                   // the legend's line under the map                       // blips are drawn this size at the system's map position
+// The prices or information panel, right of the map; the side column keeps
+// clear of the window's frame and its corner marks.
+constexpr Rect kSidePanel{544, 48, 178, 480};
 constexpr int kRowTop = 52, kRowHeight = 19;
 
 constexpr Color kSelected{68, 150, 247, 255};
@@ -87,8 +90,8 @@ void Marker(double x, double y, Color c) {
 
 Screen_GalaxyMap::Screen_GalaxyMap() : Window("Screen_GalaxyMap", 742, 583) {
   background = "GalaxyMap_00.jpg";
-  AddLabel({14, 8, 240, 24}, "Galaxy map", Title(18));
-  AddBox({540, 8, 1, 567}, {96, 120, 160, 120});
+  AddLabel({22, 14, 240, 24}, "Galaxy map", Title(18));
+  AddBox({536, 20, 1, 543}, {96, 120, 160, 120});
 
   for (int s = 1; s <= kSystems; ++s) {
     const MapPosition p = mapPosition(s);
@@ -107,22 +110,22 @@ Screen_GalaxyMap::Screen_GalaxyMap() : Window("Screen_GalaxyMap", 742, 583) {
 
   // The legend under the map: the owners' blips, the battle icon and the ship's marker.
   static const char* const kOwners[] = {"Federation", "Outer Rim", "Coalition", "Syndicate"};
-  int lx = 14;
+  int lx = 24;
   for (int f = 1; f <= 5; ++f) {
-    AddPicture({lx, 561, 12, 12}, f <= 4 ? blipPicture(f) : "Battleicon.jpg");
+    AddPicture({lx, kLegendY + 1, 12, 12}, f <= 4 ? blipPicture(f) : "Battleicon.jpg");
     const std::string text = f <= 4 ? kOwners[f - 1] : "Under invasion";
-    AddLabel({lx + 16, 560, 90, 14}, text, Small(10));
-    lx += f <= 4 ? 84 : 108;
+    AddLabel({lx + 16, kLegendY, 90, 14}, text, Small(10));
+    lx += f <= 4 ? 82 : 106;
   }
-  AddLabel({lx, 560, 100, 14}, "\u25BC Your ship", [] {
+  AddLabel({lx, kLegendY, 100, 14}, "\u25BC Your ship", [] {
     TextStyle t = Small(10);
     t.color = kGold;
     return t;
   }());
 
-  pricesButton_ = &AddButton(kPricesItem, {kSidePanel.x, 10, 86, 28}, "GalaxyMap", "Prices", [this] { ShowPanel(true); },
+  pricesButton_ = &AddButton(kPricesItem, {kSidePanel.x, 16, 85, 26}, "GalaxyMap", "Prices", [this] { ShowPanel(true); },
                              PictureKind::Toggle);
-  infoButton_ = &AddButton(kInfoItem, {kSidePanel.x + 94, 10, 86, 28}, "GalaxyMap", "Info", [this] { ShowPanel(false); },
+  infoButton_ = &AddButton(kInfoItem, {kSidePanel.x + 93, 16, 85, 26}, "GalaxyMap", "Info", [this] { ShowPanel(false); },
                            PictureKind::Toggle);
   for (Button* b : {pricesButton_, infoButton_}) b->captionStyle = Caption(12);
 
@@ -162,7 +165,7 @@ Screen_GalaxyMap::Screen_GalaxyMap() : Window("Screen_GalaxyMap", 742, 583) {
   info_->AddLabel({10, 390, 160, 16}, "Wormholes to:", Title(11));
   infoLanes_ = &info_->AddLabel({10, 408, 160, 70}, "", Body(10));
 
-  auto& close = AddButton(kCloseItem, {kSidePanel.x, 540, 180, 32}, "GalaxyMap", "Close", [this] { Leave(); });
+  auto& close = AddButton(kCloseItem, {kSidePanel.x, 536, kSidePanel.w, 30}, "GalaxyMap", "Close", [this] { Leave(); });
   SetCancel(&close);
 }
 

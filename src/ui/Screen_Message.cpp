@@ -26,10 +26,12 @@ const std::array<Layout, 10> kLayouts{{
     {470, 146, {128, 14, 326, 24}, {16, 16, 96, 96}, {128, 44, 326, 50}, 100, true},
     {464, 136, {128, 12, 320, 24}, {16, 16, 96, 96}, {128, 40, 320, 44}, 92, true},
     {543, 349, {24, 18, 495, 28}, {0, 0, 0, 0}, {24, 60, 495, 226}, 300, false},
-    {666, 333, {236, 18, 410, 28}, {20, 20, 200, 260}, {236, 60, 410, 212}, 284, false},
+    {666, 333, {236, 18, 410, 28}, {20, 20, 200, 248}, {236, 60, 410, 212}, 284, false},
 }};
 
 constexpr int kButtonW = 116, kButtonH = 34;
+constexpr int kCanvasMargin = 8;      // a grown dialog keeps this much of the screen below visible
+constexpr int kSmallestGrowing = 10;  // below this type size a dialog grows instead of shrinking its text
 
 }  // namespace
 
@@ -43,7 +45,7 @@ Screen_Message::Screen_Message(int dialog)
   picture_ = &AddPicture(l.picture, "");
   topic_ = &AddLabel(l.topic, "", Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15));
   text_ = &AddLabel(l.text, "", Body(12));
-  if (!l.buttonsRight) AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
+  if (!l.buttonsRight) rule_ = &AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
   const int mid = l.buttonsRight ? l.w - kButtonW / 2 - 18 : l.w / 2;
   continue_ = &AddButton(1, {mid - kButtonW / 2, l.buttonsY, kButtonW, kButtonH}, prefix, "Continue",
                          [this] { Finish(0); });
@@ -70,15 +72,46 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
     textRect.x += l.picture.w + 12;
     textRect.w -= l.picture.w + 12;
   }
-  text_->rect = textRect;
-  // Long texts get a smaller type so they fit their dialog.
+  // The topic stays on one line: a long one gets a smaller type.
+  TextStyle topicStyle = Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15);
+  topicStyle.wrap = false;
+  int topicW = 0, topicH = 0;
+  for (; topicStyle.size >= 12; --topicStyle.size) {
+    platform::MeasureText(topic, 10000, topicStyle, topicW, topicH);
+    if (topicW <= l.topic.w) break;
+  }
+  // ... and one too long even then wraps, pushing the picture and text down.
+  int shift = 0;
+  if (topicW > l.topic.w) {
+    topicStyle.size = 12;
+    topicStyle.wrap = true;
+    platform::MeasureText(topic, l.topic.w, topicStyle, topicW, topicH);
+    shift = std::max(0, topicH - l.topic.h);
+  }
+  topic_->style = topicStyle;
+  topic_->rect = {l.topic.x, l.topic.y, l.topic.w, l.topic.h + shift};
+  picture_->rect = l.picture;
+  if (l.picture.y > l.topic.y) picture_->rect.y += shift;
+  textRect.y += shift;
+  // Long texts get a smaller type first, then a taller dialog (still centred
+  // and inside the canvas), so the text never runs under the buttons.
   TextStyle style = Body(12);
-  for (int size = 12; size >= 9; --size) {
+  int extra = 0;
+  const int maxExtra = platform::kCanvasHeight - 2 * kCanvasMargin - l.h - shift;
+  for (int size = 12; size >= 8; --size) {
     style.size = size;
     int w = 0, h = 0;
     platform::MeasureText(text, textRect.w, style, w, h);
-    if (h <= textRect.h) break;
+    extra = std::max(0, h - textRect.h);
+    if (extra == 0 || (size <= kSmallestGrowing && extra <= maxExtra)) break;
   }
+  extra = std::min(extra, maxExtra);
+  textRect.h += extra;
+  extra += shift;
+  text_->rect = textRect;
+  Root().rect = {(platform::kCanvasWidth - l.w) / 2, (platform::kCanvasHeight - l.h - extra) / 2, l.w, l.h + extra};
+  for (Button* b : {continue_, yes_, no_}) b->rect.y = l.buttonsY + extra;
+  if (rule_) rule_->rect.y = l.buttonsY - 10 + extra;
   // A short notice without a picture sits in the middle of its dialog.
   style.middle = (dialog_ == 3 || dialog_ == 4) && !withPicture;
   text_->style = style;

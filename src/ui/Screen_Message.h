@@ -33,6 +33,7 @@ class Screen_Message : public Window {
   Button* yes_;
   Button* no_;
   Button* continue_;
+  Box* rule_ = nullptr;  // the line over the buttons
 };
 
 template <int N>

@@ -77,6 +77,8 @@ Screen_TradeScreenMoveable::Screen_TradeScreenMoveable() : Window("Screen_TradeS
   auto& close = AddTradeButton(*this, kCloseItem, {263, 12, 72, 26}, "Close", [this] { Close(); });
   SetCancel(&close);
 
+  // A dark glass under the table keeps the rows readable over bright nebulae.
+  AddBox({12, 58, 327, kRowTop + kCommodities * kRowHeight + 20 - 58}, {4, 8, 20, 190});
   TextStyle head = Column(Align::Left, 10);
   head.font = Font::SansBold;
   head.color = kDim;

@@ -19,6 +19,8 @@ namespace {
 constexpr int kPictureSize = 36;   // location and space-object pictures
 constexpr int kSunSize = 60;
 constexpr int kMarkerSize = 62;
+constexpr int kNameBelow = 48;
+constexpr int kPilotSize = 13;     // the pilot's rank and name in the status bar     // a name's top below its picture's top: just under a marker
 constexpr int kLabelWidth = 104;   // name labels, centred under their picture
 constexpr int kViewTop = 100, kViewBottom = 508;
 constexpr Color kBarFill{5, 9, 22, 248};
@@ -103,7 +105,7 @@ bool PlaceOf(int system, int selection, int& x, int& y) {
 bool TradeWindowOpen() {
   if (Run.TradeWindowVisible) return true;
   for (const Window* w : Stack())
-    if (w->Unit() == "Screen_TradeScreenMoveable") return true;
+    if (w->Unit() == "Screen_TradeScreenMoveable" && !w->IsClosing()) return true;
   return false;
 }
 
@@ -155,8 +157,7 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
   compatibility_->name = "Compatibility";
   compatibility_->fill = {0, 0, 0, 120};
   for (size_t i = 0; i < compatibilityLines_.size(); ++i)
-    compatibilityLines_[i] = &compatibility_->AddLabel({8, 5 + static_cast<int>(i) * 15, 364, 15}, "",
-                                                       OneLine(Body(11)));
+    compatibilityLines_[i] = &compatibility_->AddLabel({8, 5 + static_cast<int>(i) * 15, 364, 15}, "", Body(11));
   // The first two lines are links, as they say.
   compatibilityLines_[0]->onClick = [this] { OpenNested("Screen_ShipStatus"); };
   compatibilityLines_[1]->onClick = [this] { OpenNested("Screen_PersonalStatus"); };
@@ -201,7 +202,7 @@ void Screen_Travel::BuildStatusBar() {
   ship_->name = "Ship";
   ship_->onClick = [this] { OpenNested("Screen_ShipStatus"); };
 
-  pilot_ = &AddLabel({224, 6, 262, 18}, "", OneLine(Title(13)));
+  pilot_ = &AddLabel({224, 6, 262, 18}, "", OneLine(Title(kPilotSize)));
   position_ = &AddLabel({224, 25, 262, 14}, "", OneLine(Small(10)));
   TextStyle money = OneLine(Title(16));
   money.font = Font::SansBold;
@@ -360,9 +361,11 @@ void Screen_Travel::Layout() {
     p.picture->rect = {x - grow, y - grow, kPictureSize + 2 * grow, kPictureSize + 2 * grow};
     p.picture->Set(planetPictureName(loc[Loc::Picture]) + ".jpg");
     const int labelX = x + kPictureSize / 2 - kLabelWidth / 2;
-    p.name->rect = {labelX, y + 38 + grow, kLabelWidth, 26};
+    // Names sit below a marker's corners, so a selected place's name is never crossed by them.
+    const int labelY = y + std::max(kNameBelow, kPictureSize + 2 + grow);
+    p.name->rect = {labelX, labelY, kLabelWidth, 26};
     p.name->Set(Game.LocationText[system][i][1]);
-    p.price->rect = {labelX, y + 38 + 14, kLabelWidth, 14};
+    p.price->rect = {labelX, labelY + 14, kLabelWidth, 14};
   }
   Invalidate();
 }
@@ -384,7 +387,14 @@ void Screen_Travel::RefreshStatus() {
   portrait_->Set(portraitPicture());
   ship_->Set(shipPictureName(s[Sh::ShipType], s[Sh::ShipFaction]) + "_topwire.jpg");
   const std::string rank = rankName(p[Pl::Rank]);
-  pilot_->Set(Fit((rank.empty() ? "" : rank + " ") + Game.PlayerName, pilot_->rect.w, pilot_->style));
+  // A long name and rank take a smaller type before anything is cut.
+  const std::string pilot = (rank.empty() ? "" : rank + " ") + Game.PlayerName;
+  pilot_->style.size = kPilotSize;
+  for (int w = 0, h = 0; pilot_->style.size > kPilotSize - 3; --pilot_->style.size) {
+    platform::MeasureText(pilot, 10000, pilot_->style, w, h);
+    if (w <= pilot_->rect.w) break;
+  }
+  pilot_->Set(Fit(pilot, pilot_->rect.w, pilot_->style));
   const int system = s[Sh::System], here = s[Sh::Location];
   const std::string where =
       here >= 1 ? Game.LocationText[system][here][1] : describeTarget(here).title;
@@ -477,7 +487,7 @@ void Screen_Travel::RefreshObjects() {
     const int x = obj[Obj::X], y = obj[Obj::Y];
     p.picture->rect = {x, y, kPictureSize, kPictureSize};
     p.picture->Set(spaceObjectPicture(obj[Obj::Kind]));
-    p.name->rect = {x + kPictureSize / 2 - kLabelWidth / 2, y + 38, kLabelWidth, 14};
+    p.name->rect = {x + kPictureSize / 2 - kLabelWidth / 2, y + kNameBelow, kLabelWidth, 14};
     p.name->Set(spaceObjectTitle(obj[Obj::Kind]));
   }
   Invalidate();
@@ -487,11 +497,20 @@ void Screen_Travel::RefreshCompatibility() {
   const bool on = General.Option.CompatibilityMode;
   compatibility_->Show(on);
   if (!on) return;
+  // Every line is shown whole (these lines are read out to the player): a long
+  // one wraps, and the lines below it move down.
   const auto lines = compatibilityLines();
+  int y = 5;
   for (size_t i = 0; i < compatibilityLines_.size(); ++i) {
     Label* l = compatibilityLines_[i];
-    l->Set(i < lines.size() ? Fit(lines[i], l->rect.w, l->style) : "");
+    l->Set(i < lines.size() ? lines[i] : "");
+    int w = 0, h = 0;
+    platform::MeasureText(l->text, l->rect.w, l->style, w, h);
+    l->rect.y = y;
+    l->rect.h = std::max(h, 15);
+    if (!l->text.empty()) y += l->rect.h;
   }
+  compatibility_->rect.h = y + 5;
 }
 
 void Screen_Travel::Select(int selection) {

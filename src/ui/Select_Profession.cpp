@@ -29,7 +29,7 @@ TextStyle Link() {
 
 Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
   background = "SelectProfession_00.jpg";
-  AddLabel({20, 14, 400, 30}, "Choose your profession", Title(20));
+  AddLabel({26, 19, 400, 30}, "Choose your profession", Title(20));
   for (int p = 1; p <= 6; ++p) {
     const Rect r{20, 58 + (p - 1) * 56, 230, 48};
     buttons_[p] = &AddButton(p, r, "SelectProfession", "", [this, p] { Choose(p); }, PictureKind::Toggle);
@@ -56,7 +56,7 @@ Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
   ship_->onClick = [this] { ShowShipInfo(); };
   shipName_ = &AddLabel({282, 512, 300, 20}, "", Link(), kShip);
   shipName_->onClick = [this] { ShowShipInfo(); };
-  auto& go = AddButton(kContinue, {640, 550, 140, 36}, "SelectProfession", "Continue", [this] { Close(); });
+  auto& go = AddButton(kContinue, {627, 544, 140, 36}, "SelectProfession", "Continue", [this] { Close(); });
   SetDefault(&go);
 }
 

@@ -30,7 +30,7 @@ TextStyle Quote() {
 
 Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
   background = "SelectRace_00.jpg";
-  AddLabel({20, 14, 360, 30}, "Choose your faction", Title(20));
+  AddLabel({26, 19, 360, 30}, "Choose your faction", Title(20));
   for (int f = 1; f <= 4; ++f) {
     const int x = 20 + ((f - 1) % 2) * 186, y = 54 + ((f - 1) / 2) * 162;
     panels_[f] = &AddButton(f, {x, y, 176, 152}, "SelectRace", "", [this, f] { Choose(f); }, PictureKind::Toggle);
@@ -43,13 +43,15 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
   AddLabel({34, 394, 334, 20}, "Recommendation", Title(13));
   summary_ = &AddLabel({34, 420, 334, 110}, "", Body(12));
 
-  name_ = &AddLabel({404, 14, 369, 30}, "", Title(20));
+  // The faction's story on dark glass, like the recommendation: readable over any sky.
+  AddBox({396, 50, 381, 488}, {6, 10, 22, 150});
+  name_ = &AddLabel({404, 19, 369, 30}, "", Title(20));
   quote1_ = &AddLabel({404, 56, 369, 66}, "", Quote());
   quote2_ = &AddLabel({404, 126, 369, 66}, "", Quote());
   AddBox({404, 200, 369, 1}, {96, 120, 160, 160});
   story_ = &AddLabel({404, 212, 369, 326}, "", Body(11));
 
-  auto& go = AddButton(5, {633, 550, 140, 36}, "SelectRace", "Continue", [this] {
+  auto& go = AddButton(5, {627, 544, 140, 36}, "SelectRace", "Continue", [this] {
     Game.Player[Pl::Portrait] = 0;
     Close();
   });

@@ -234,10 +234,32 @@ void TextField::Draw(const Window& w, int ox, int oy) const {
   s.middle = true;
   if (replaceOnType) s.color = kDim;
   const Rect inner{r.x + 8, r.y, r.w - 16, r.h};
-  platform::DrawText(text, inner, s);
+  // A text wider than the field shows its end while it is typed, its start
+  // with "..." otherwise; whole characters only.
+  std::string shown = text;
+  const auto width = [&s](const std::string& t) {
+    int tw = 0, th = 0;
+    platform::MeasureText(t, 10000, s, tw, th);
+    return tw;
+  };
+  if (width(shown) > inner.w) {
+    const bool typing = focused && !replaceOnType;
+    while (!shown.empty() && width(typing ? shown : shown + "...") > inner.w) {
+      if (typing) {
+        size_t n = 1;
+        while (n < shown.size() && (static_cast<unsigned char>(shown[n]) & 0xC0) == 0x80) ++n;
+        shown.erase(0, n);
+      } else {
+        while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80) shown.pop_back();
+        if (!shown.empty()) shown.pop_back();
+      }
+    }
+    if (!typing) shown += "...";
+  }
+  platform::DrawText(shown, inner, s);
   if (focused && !replaceOnType) {
     int tw = 0, th = 0;
-    platform::MeasureText(text, inner.w, s, tw, th);
+    platform::MeasureText(shown, inner.w, s, tw, th);
     FillRect({inner.x + std::min(tw, inner.w) + 1, r.y + 6, 2, r.h - 12}, {200, 220, 255, 255});
   }
 }

@@ -209,6 +209,8 @@ class Window {
   void Show();
   void Close();
   bool IsOpen() const { return open_; }
+  // Close() was called and the window leaves the screen when its event loop ends.
+  bool IsClosing() const { return closing_; }
 
   // Building, in window coordinates.
   Picture& AddPicture(Rect r, const std::string& picture, const std::string& caption = "") {

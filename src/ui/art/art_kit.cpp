@@ -126,7 +126,7 @@ Image Draw(const Request& r) {
   image.pixels.assign(static_cast<size_t>(r.width) * r.height, 0);
   cairo_surface_t* surface = Wrap(image);
   cairo_t* cr = cairo_create(surface);
-  const Canvas canvas{cr, static_cast<double>(r.width), static_cast<double>(r.height)};
+  const Canvas canvas{cr, static_cast<double>(r.width), static_cast<double>(r.height), r.scale > 0 ? r.scale : 1.0};
   const Name name = ParseName(r.name);
   const Family* family = FamilyFor(name);
   cairo_save(cr);

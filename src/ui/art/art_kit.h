@@ -33,6 +33,7 @@ struct Request {
   int width = 0;        // pixel size to draw at (the canvas size times the window's scale)
   int height = 0;
   std::string caption;  // text a button or panel picture carries, if any (drawn by the kit)
+  double scale = 1.0;   // pixels per canvas unit: the kit tells buttons from panels by their canvas size
 };
 
 // Premultiplied ARGB, one uint32_t per pixel, row-major, no padding (Cairo's ARGB32 layout).

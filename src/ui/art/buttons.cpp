@@ -83,6 +83,8 @@ Item ParseItem(const Name& n) {
   return it;
 }
 
+constexpr double kIconButton = 64;  // canvas width up to which a caption-less button is an icon
+
 // A clickable item: glassy plate, state-coloured edge, caption or ornament.
 void Button(const Canvas& c, const Item& it, const std::string& caption) {
   cairo_t* cr = c.cr;
@@ -90,8 +92,8 @@ void Button(const Canvas& c, const Item& it, const std::string& caption) {
   const bool on = it.look == Look::On || it.look == Look::OnHover;
   const Rgb accent = on ? ui::kAmber : ui::kCyan;
   const double m = std::max(1.0, c.Min() * 0.08), r = c.Min() * 0.28;
-  SetColor(cr, ui::kDeep, 1);
-  cairo_paint(cr);
+  // the margin around the plate stays clear, so a button sits on its screen
+  // without a dark box behind it
   if (hover) {
     cairo_save(cr);
     RoundedRect(cr, m * 0.4, m * 0.4, c.w - m * 0.8, c.h - m * 0.8, r);
@@ -129,8 +131,9 @@ void Button(const Canvas& c, const Item& it, const std::string& caption) {
   if (!caption.empty()) {
     const Rgb ink = hover ? Rgb{1, 1, 1} : on ? Mix(ui::kInk, ui::kAmber, 0.35) : ui::kInk;
     Caption(cr, caption, textX, m, textW, c.h - 2 * m, ink, std::max(6.0, c.h * 0.5));
-  } else {
-    // no caption: a chevron mark, so the item still reads as clickable
+  } else if (c.w / c.scale <= kIconButton) {
+    // no caption on a small item: a chevron mark, so it still reads as clickable
+    // (a wide one has its caption written over it by the screen)
     const double s = c.Min() * 0.18;
     cairo_set_line_width(cr, std::max(1.0, s * 0.35));
     SetColor(cr, edge, hover ? 1 : 0.7);
@@ -152,7 +155,8 @@ void Backdrop(const Canvas& c, const Item& it, const std::string& caption) {
   static constexpr std::string_view kTitleScreens[] = {"start", "credit", "highscore", "retire", "intro", "title"};
   bool title = false;
   for (std::string_view t : kTitleScreens) title = title || Contains(it.prefix, t);
-  if (title && c.w >= 300) {
+  // (a banner across a title screen keeps its sky clear for the words over it)
+  if (title && c.w / c.scale >= 300 && c.h / c.scale >= 200) {
     static constexpr std::array<std::string_view, 8> kWorlds = {"earth5", "jupiter", "red6",  "ice1",
                                                                 "toxic2", "ocean1",  "dark5", "desert3"};
     const double r = c.Min() * rng.Range(0.22, 0.38);
@@ -170,12 +174,13 @@ void Backdrop(const Canvas& c, const Item& it, const std::string& caption) {
     SetColor(cr, {0.03, 0.05, 0.1}, 0.55);
     cairo_fill(cr);
   }
-  // corner brackets
-  const double len = c.Min() * 0.08;
-  cairo_set_line_width(cr, std::max(1.5, c.Min() * 0.012));
+  // corner brackets, on the frame itself: the screen's content starts just
+  // inside the frame and must never run into them
+  const double len = c.Min() * 0.06;
+  cairo_set_line_width(cr, std::max(1.5, c.Min() * 0.006));
   SetColor(cr, ui::kCyan, 0.9);
   for (int k = 0; k < 4; ++k) {
-    const double x = k % 2 ? c.w - m * 2 : m * 2, y = k / 2 ? c.h - m * 2 : m * 2;
+    const double x = k % 2 ? c.w - m : m, y = k / 2 ? c.h - m : m;
     cairo_move_to(cr, x + (k % 2 ? -len : len), y);
     cairo_line_to(cr, x, y);
     cairo_line_to(cr, x, y + (k / 2 ? -len : len));
@@ -214,7 +219,9 @@ void BoardingArea(const Canvas& c, const Name& n, const std::string& caption) {
 }
 
 bool LooksLikeButton(const Canvas& c, const std::string& caption) {
-  return !caption.empty() ? c.h <= 90 : (c.h <= 64 && c.w <= 420);
+  // judged at the canvas size, so a button stays a button in a larger window
+  const double w = c.w / c.scale, h = c.h / c.scale;
+  return !caption.empty() ? h <= 90 : (h <= 64 && w <= 420);
 }
 
 }  // namespace

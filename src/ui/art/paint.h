@@ -42,6 +42,7 @@ struct Canvas {
   cairo_t* cr = nullptr;
   double w = 0;
   double h = 0;
+  double scale = 1.0;  // pixels per canvas unit
   double Min() const { return w < h ? w : h; }
 };
 
