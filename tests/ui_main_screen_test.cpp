@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/ships.h"
+#include "combat/combat_state.h"
+#include "combat/ship_combat.h"
 #include "state/game_state.h"
 #include "support/ui_play.h"
 #include "ui/window_frontend.h"
@@ -250,6 +252,27 @@ TEST_F(MainScreenPlay, ALongNameIsShortenedByWholeCharacters) {
   EXPECT_TRUE(line.size() > 4 && line.compare(line.size() - 4, 4, "...\"") == 0) << line;
   EXPECT_EQ(line.find("\xC3\""), std::string::npos);
   EXPECT_EQ(line.find("\xC3."), std::string::npos) << "no half of the ë is left";
+}
+
+TEST_F(MainScreenPlay, ABattleWithoutItsScreenIsFoughtByTheCrew) {
+  // A pirate waits at the start of the flight to Mars.
+  bool met = false;
+  ui::TheFrontend().onPlaySound = [&met](const std::string& wav) {
+    if (met || (wav != "Fly1.wav" && wav != "Fly2.wav")) return;
+    met = true;
+    SetupShipCombat(1, 0, 2, 1);
+    UI().ShowScreen(Screen::ShipCombat);
+  };
+  std::string script = std::string(kNewGame) + "dclick " + kMars + "\n";
+  for (int i = 0; i < 8; ++i) script += "dump\nkey Return\n";
+  const auto dumps = Play(script + "wait 3000\ndump\n");
+  ASSERT_TRUE(met);
+  std::string all;
+  for (const auto& d : dumps) all += TopWindow(d);
+  EXPECT_TRUE(Has(all, "label \"Battle stations\"")) << all;
+  EXPECT_FALSE(Has(all, "label \"Not available\"")) << all;
+  EXPECT_TRUE(Combat.CombatEnded || Combat.EnemyShip[Sh::Alive] <= 0) << "the battle was fought to its end";
+  EXPECT_GT(Game.Ship[Sh::Alive], 0);
 }
 
 }  // namespace

@@ -150,6 +150,7 @@ StateRef OptionVariable(const std::string& field) {
   if (field == "AutoNextTurn") return Bool(o.AutoNextTurn);
   if (field == "VeteranMode") return Bool(o.VeteranMode);
   if (field == "NoWarPopups") return Bool(o.NoWarPopups);
+  if (field == "CompatibilityMode") return Bool(o.CompatibilityMode);
   return {};
 }
 

@@ -1,9 +1,44 @@
 #include "ui/window_frontend.h"
 
+#include "combat/autopilot.h"
+#include "combat/boarding.h"
+#include "combat/fleet_battle.h"
 #include "ui/Screen_Message.h"
 #include "ui/screens.h"
+#include "world/abilities.h"
 
 namespace qm::ui {
+namespace {
+
+constexpr int kMaxAutoMoves = 5000;  // every fight ends long before; a bound all the same
+
+// Fights whose screens are not built yet are led by the crew, so a flight
+// that meets pirates still ends in a real victory, escape or defeat.
+bool ResolveWithoutScreen(Screen screen) {
+  switch (screen) {
+    case Screen::ShipCombat:
+      UI().Message(3, "Battle stations",
+                   "Your first officer takes the helm and fights this battle for you (the battle screen is still "
+                   "under construction).",
+                   "");
+      FightBattle(PilotMode::Auto);
+      return true;
+    case Screen::Boarding:
+      for (int n = 0; Boarding.open && n < kMaxAutoMoves; ++n) BoardingAutoMove();
+      Boarding.open = false;
+      return true;
+    case Screen::FleetBattle:
+      for (int n = 0; !Fleet.over && n < kMaxAutoMoves; ++n) FleetAutoMove();
+      return true;
+    case Screen::Abilities:
+      ChooseFirstAvailableAbility();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 const char* UnitOf(Screen screen) {
   switch (screen) {
@@ -39,7 +74,9 @@ int WindowFrontend::Choose(const std::string& topic, const std::string& text, co
 }
 
 void WindowFrontend::ShowScreen(Screen screen) {
-  if (!Quitting()) ui::ShowScreen(UnitOf(screen));
+  if (Quitting()) return;
+  if (!ScreenRegistered(UnitOf(screen)) && ResolveWithoutScreen(screen)) return;
+  ui::ShowScreen(UnitOf(screen));
 }
 
 void WindowFrontend::HideScreen(Screen screen) { ui::HideScreen(UnitOf(screen)); }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "state/random.h"
 #include "state/savegame.h"
 #include "ui/game.h"
 
@@ -20,6 +21,7 @@ class UiPlay : public ::testing::Test {
  protected:
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    SeedRandom(1);  // every run of a test meets the same galaxy
     dir_ = std::filesystem::temp_directory_path() /
            ("qm_uiplay_" + std::to_string(::getpid()) + "_" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
