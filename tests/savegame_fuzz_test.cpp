@@ -130,15 +130,22 @@ TEST_F(SavegameFuzz, CorruptedBytesAreRefusedOrPlayable) {
   RecordProperty("refused", refused);
 }
 
-// The indexing fields the rules look things up with, set to hostile values one at
-// a time: each is refused with a reason, or what is accepted plays.
-TEST_F(SavegameFuzz, HostileValuesInEveryPlayerShipAndMissionFieldAreRefusedOrPlayable) {
-  constexpr size_t kPlayerAt = 40400 + 2525 + 12625 + 40400 * 3 + 101 + 2525 * 2 + 101 + 2121 + 1111;
-  constexpr size_t kMissionsAt = kPlayerAt + 101 * 4 + 505;
+// Every third field of the player, the ship, an offer, the running mission, a
+// location, a system, a news entry, a ship in the system and a faction, set to
+// hostile values one at a time: each is refused with a reason, or what is accepted plays.
+TEST_F(SavegameFuzz, HostileValuesInTheRowsTheRulesLookUpAreRefusedOrPlayable) {
+  // Where rows start in the ".int" file, in integers.
+  constexpr size_t kSystemsAt = 40400;
+  constexpr size_t kNewsAt = kSystemsAt + 2525 + 12625 + 40400 * 3 + 101 + 2525 * 2 + 101;
+  constexpr size_t kSystemShipsAt = kNewsAt + 2121;
+  constexpr size_t kPlayerAt = kSystemShipsAt + 1111;
+  constexpr size_t kFactionsAt = kPlayerAt + 101 * 4;
+  constexpr size_t kMissionsAt = kFactionsAt + 505;
   const int32_t hostile[] = {-2147483647 - 1, -1, 1000000, 2147483647};
   int played = 0;
   for (size_t base : {kPlayerAt, kPlayerAt + 303 /* ship */, kMissionsAt + 101 * (7 * 6 + 1) /* offer 1 of system 6 */,
-                      kMissionsAt + 101 * 175 /* running mission */}) {
+                      kMissionsAt + 101 * 175 /* running mission */, size_t{(6 * 16 + 3) * 101} /* a location */,
+                      kSystemsAt + 101 * 6, kNewsAt + 101, kSystemShipsAt + 101, kFactionsAt + 101}) {
     for (int field = 1; field <= 100; field += 3) {
       for (int32_t v : hostile) {
         Bytes i = ints;
