@@ -9,44 +9,13 @@
 #include "state/random.h"
 #include "state/savegame.h"
 #include "support/scripted_frontend.h"
+#include "support/world_invariants.h"
 #include "world/day_cycle.h"
 #include "world/missions.h"
 #include "world/new_game.h"
 
 namespace qm {
 namespace {
-
-bool LocationExists(int s, int l) {
-  return s >= 1 && s <= kSystems && l >= 1 && l <= kLocations && Game.SystemData[s][Sys::Exists] > 0 &&
-         Game.LocationData[s][l][Loc::Exists] > 0;
-}
-
-// What is wrong with an offer of board `board`, or "" when nothing is.
-std::string Fault(const IntRow& m, int board) {
-  const int type = m[Mis::Type];
-  if (type < 1 || type > 26) return "type " + std::to_string(type);
-  if (m[Mis::Reward] <= 0) return "no reward";
-  if (m[Mis::TextVariant] < 1 || m[Mis::TextVariant] > MissionTextVariants(type)) return "text variant";
-  if (m[Mis::CampaignSystem] != 0 && m[Mis::CampaignSystem] != board) return "campaign of another board";
-  if (type == 19) return m[Mis::Object] == 50 ? "" : "planets to visit";
-  if (!LocationExists(m[Mis::System], m[Mis::Location])) return "missing target";
-  if (type == 5 || type == 18) {
-    if (m[Mis::CallSign] < 1 || m[Mis::CallSign] > 10) return "call sign";
-    if (m[Mis::Object] < 1 || m[Mis::Object] > 19) return "target ship";
-  }
-  if (type == 3 || type == 6 || type == 11) {
-    if (m[Mis::Object] < 1 || m[Mis::Object] > 12 || m[Mis::Party] < 200) return "goods";
-    if (Game.LocationData[m[Mis::System]][m[Mis::Location]][Loc::Kind] < 1) return "delivery to no market";
-  }
-  const bool route = type == 2 || type == 10 || type == 14 || type == 15;
-  if ((route || type == 16 || type == 17) && !LocationExists(m[Mis::Nav2System], m[Mis::Nav2Location]))
-    return "missing navpoint 2";
-  if (route && !LocationExists(m[Mis::Nav3System], m[Mis::Nav3Location])) return "missing navpoint 3";
-  if (route && (m[Mis::Nav1Location] == m[Mis::Nav2Location] || m[Mis::Nav2Location] == m[Mis::Nav3Location] ||
-                m[Mis::Nav1Location] == m[Mis::Nav3Location]))
-    return "navpoints repeat";
-  return "";
-}
 
 TEST(MissionBoardsLongRun, OffersStayValidDayAfterDay) {
   test::ScriptedFrontend fe;
@@ -86,7 +55,7 @@ TEST(MissionBoardsLongRun, OffersStayValidDayAfterDay) {
           if (m[Mis::Active] == 0) continue;
           ++offers;
           seen.insert(m[Mis::Type]);
-          const std::string fault = Fault(m, board);
+          const std::string fault = test::OfferFault(m, board);
           ASSERT_EQ(fault, "") << "seed " << seed << " day " << day << " board " << board << " slot " << o
                                << " type " << m[Mis::Type];
         }
