@@ -22,7 +22,6 @@ namespace {
 constexpr int kDraws = 1000;
 constexpr int kTractorBeam = 12;
 
-bool HasAbility(int id) { return Game.NonCombatAbilities[id] == 1; }
 
 // Missions that take the player into dangerous space raise the encounter odds.
 bool DangerousMissionRuns() {

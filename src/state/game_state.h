@@ -176,6 +176,9 @@ void ResetGameState();
 // The player's age in years: StarDate / 360 + 22, or 20 under the age-freeze cheat.
 int Age();
 
+// True when the pilot has learned non-combat ability `id` (1..31).
+inline bool HasAbility(int id) { return Game.NonCombatAbilities[id] == 1; }
+
 // Saturates a wide result into the 32-bit range of the state.
 int32_t Saturate(int64_t value) noexcept;
 

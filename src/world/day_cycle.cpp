@@ -28,7 +28,6 @@ const char* const kVeryOldText =
     "takes you almost one hundred days when in the past it only took a couple of days. It\u00b4s REALLY time for you "
     "to retire!";
 
-bool Has(int ability) { return Game.NonCombatAbilities[ability] == 1; }
 
 void AgeAndDate() {
   const int before = Age();
@@ -43,7 +42,7 @@ void RechargeShields() {
   auto& s = Game.Ship;
   const int max = maxShields(s[Sh::ShipType], s[Sh::Engines], s[Sh::CargoSpace]);
   int64_t e = static_cast<int64_t>(s[Sh::ShieldEnergy]) + 10;
-  if (Has(18)) e += 10;
+  if (HasAbility(18)) e += 10;
   e = std::min<int64_t>(e, max);
   e = std::max<int64_t>(e, max / 2);
   s[Sh::ShieldEnergy] = Saturate(e);
@@ -58,7 +57,7 @@ void UpdateCargoCapacity() {
 }
 
 void PriceKnowledge() {
-  const bool trader = Has(1), advanced = Has(2);
+  const bool trader = HasAbility(1), advanced = HasAbility(2);
   const bool computer = Game.Ship[Sh::Targeting] == 3;
   for (int i = 1; i <= kSystems; ++i) {
     const int r = Random(100);
@@ -75,7 +74,7 @@ void PriceKnowledge() {
 
 void InvestmentAbilities() {
   auto& p = Game.Player;
-  const bool tycoon = Has(7), advanced = Has(8);
+  const bool tycoon = HasAbility(7), advanced = HasAbility(8);
   if (tycoon && !advanced) p[Pl::InvestmentDays] += 1;
   if (advanced) p[Pl::InvestmentDays] += 1;
   if (p[Pl::InvestmentDays] <= 200 || (!tycoon && !advanced)) return;
@@ -148,9 +147,9 @@ void SpawnSpaceObject(int system) {
   const int d = Random(100);
   const int owner = Game.SystemData[system][Sys::Owner];
   const int faction = Game.Player[Pl::Faction];
-  if (Has(26) && owner != faction && Game.FactionData[faction][Fac::RelationBase + owner] > 0 && d <= 15)
+  if (HasAbility(26) && owner != faction && Game.FactionData[faction][Fac::RelationBase + owner] > 0 && d <= 15)
     obj[Obj::Kind] = 20;
-  if (Has(27) && owner == faction && d <= 15) obj[Obj::Kind] = 21;
+  if (HasAbility(27) && owner == faction && d <= 15) obj[Obj::Kind] = 21;
   UI().RefreshSpaceObjects();
 }
 

@@ -14,7 +14,6 @@ namespace {
 // The tutorial lets the player land once it asks for it.
 constexpr int kTutorialLandingStep = 20;
 
-bool Has(int ability) { return Game.NonCombatAbilities[ability] == 1; }
 
 bool AtWarWith(int owner) {
   const int mine = Game.Player[Pl::Faction];
@@ -47,13 +46,13 @@ LandOutcome LandOnPlanet(const IntRow& loc) {
     return OpenPlanet();
   }
   const char* const wanted = "The police is looking for you! You cannot simply land at a planet and walk around!";
-  if (!Has(23) && !Has(24)) {
+  if (!HasAbility(23) && !HasAbility(24)) {
     Notify("Careful!", wanted);
     return LandOutcome::Refused;
   }
   if (!AskYesNo("Careful!", std::string(wanted) + " Do you still wish to try to sneak in? (\"Street rules\" ability)"))
     return LandOutcome::Refused;
-  const int chance = Has(24) ? 75 : 50;
+  const int chance = HasAbility(24) ? 75 : 50;
   if (Random(100) <= chance) {
     Notify("Success!", "You successfully sneaked in the spaceport using a false identity.");
     return LandOutcome::PlanetScreen;
