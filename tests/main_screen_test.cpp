@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/ships.h"
+#include "combat/combat_display.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/scripted_frontend.h"
@@ -209,19 +210,28 @@ TEST_F(MainScreen, SensorsNeedShipsAndNoPirateBaseNearby) {
   EXPECT_NE(Last().text.find("nearby a pirate base"), std::string::npos);
 }
 
-TEST_F(MainScreen, CompatibilityModeAsksAndSetsTheCombatMessageTimers) {
+TEST_F(MainScreen, CompatibilityModeAsksAndSpeedsUpTheCombatMessages) {
   fe.answer(false);
   setCompatibilityMode(true);
   EXPECT_FALSE(General.Option.CompatibilityMode);
-  EXPECT_EQ(General.Timers.PlayerMessage, 1200);
+  EXPECT_EQ(CombatMessageInterval(0), 1200);
   setCompatibilityMode(true);
   EXPECT_TRUE(General.Option.CompatibilityMode);
-  EXPECT_EQ(General.Timers.PlayerMessage, 100);
-  EXPECT_EQ(General.Timers.EnemyMessage, 100);
+  EXPECT_EQ(CombatMessageInterval(0), 100);
+  EXPECT_EQ(CombatMessageInterval(1), 100);
   setCompatibilityMode(false);
   EXPECT_FALSE(General.Option.CompatibilityMode);
-  EXPECT_EQ(General.Timers.EnemyMessage, 1200);
+  EXPECT_EQ(CombatMessageInterval(1), 1200);
   EXPECT_EQ(Last().text, "The compatibility mode for the blind and visually impaired has been turned off.");
+
+  // With "Longer delays between messages" on, leaving the mode returns to the longer delay.
+  General.Timers.PlayerMessage = General.Timers.EnemyMessage = 2400;
+  setCompatibilityMode(true);
+  EXPECT_EQ(CombatMessageInterval(0), 100);
+  setCompatibilityMode(false);
+  EXPECT_EQ(CombatMessageInterval(0), 2400);
+  EXPECT_EQ(CombatMessageInterval(1), 2400);
+  General.Timers = CombatTimers{};
 }
 
 TEST_F(MainScreen, MissionMarkerShowsTheTargetOnlyInItsSystemAndAwayFromTheShip) {

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
                  "  --screenshot FILE   write the main menu as PNG right after start-up, then exit\n"
                  "  --ui-script FILE    replay input (move/click/dclick/rclick X Y, key NAME, type TEXT,\n"
                  "                      wait MS, shot FILE.png, dump [FILE], drag X1 Y1 X2 Y2,\n"
-                 "                      screen UNIT, size W H, close, play, quit)\n"
+                 "                      screen UNIT, size W H, set PATH VALUE, console COMMAND,\n"
+                 "                      close, play, quit)\n"
                  "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back.\n";
     return 0;
   }

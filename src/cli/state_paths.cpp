@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "combat/combat_state.h"
 #include "state/game_state.h"
 
 namespace qm {
@@ -119,6 +120,7 @@ const std::map<std::string, Entry>& Registry() {
       {"NonCombatAbilities", {{102}, nullptr, [](const Indices& i) { return Num(Game.NonCombatAbilities[i[0]]); }}},
       {"CombatAbilities", {{102}, nullptr, [](const Indices& i) { return Num(Game.CombatAbilities[i[0]]); }}},
       {"Ship", {{102}, &kShipFields, [](const Indices& i) { return Num(Game.Ship[i[0]]); }}},
+      {"EnemyShip", {{102}, &kShipFields, [](const Indices& i) { return Num(Combat.EnemyShip[i[0]]); }}},
       {"StarDate", {{}, nullptr, [](const Indices&) { return Num(Game.StarDate); }}},
       {"KnownSystemPrices", {{26}, nullptr, [](const Indices& i) { return Num(Run.KnownSystemPrices[i[0]]); }}},
       {"KnownLocationPrices", {{17}, nullptr, [](const Indices& i) { return Num(Run.KnownLocationPrices[i[0]]); }}},
@@ -154,6 +156,18 @@ StateRef OptionVariable(const std::string& field) {
   return {};
 }
 
+// The combat screen's timer intervals kept with the general data, addressed as "Timer.Name".
+StateRef TimerVariable(const std::string& field) {
+  CombatTimers& t = General.Timers;
+  if (field == "PlayerMessage") return Num(t.PlayerMessage);
+  if (field == "EnemyMessage") return Num(t.EnemyMessage);
+  if (field == "PlayerGunFire") return Num(t.PlayerGunFire);
+  if (field == "EnemyGunFire") return Num(t.EnemyGunFire);
+  if (field == "PlayerShield") return Num(t.PlayerShield);
+  if (field == "EnemyShield") return Num(t.EnemyShield);
+  return {};
+}
+
 }  // namespace
 
 StateRef ResolvePath(const std::string& path, std::string& error) {
@@ -167,6 +181,11 @@ StateRef ResolvePath(const std::string& path, std::string& error) {
   if (p.name == "Option" && p.indices.empty()) {
     StateRef r = OptionVariable(p.field);
     if (!r) error = "unknown option '" + p.field + "'";
+    return r;
+  }
+  if (p.name == "Timer" && p.indices.empty()) {
+    StateRef r = TimerVariable(p.field);
+    if (!r) error = "unknown combat timer '" + p.field + "'";
     return r;
   }
   const auto& reg = Registry();

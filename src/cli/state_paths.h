@@ -1,6 +1,7 @@
 #pragma once
 // Addresses values of the state by text: "LocationData[1][2][3]", "Player.Credits",
-// "LocationData[1][2].Kind", "PlayerName", "Run.CurrentSystem", "Option.NoWarPopups".
+// "LocationData[1][2].Kind", "PlayerName", "Run.CurrentSystem", "Option.NoWarPopups",
+// "EnemyShip.ShieldEnergy" (the opponent of the running battle), "Timer.EnemyMessage".
 #include <cstdint>
 #include <string>
 

@@ -25,6 +25,19 @@ int Percent(int shield, int max) { return static_cast<int>(static_cast<int64_t>(
 
 }  // namespace
 
+int CombatMessageInterval(int side) {
+  if (General.Option.CompatibilityMode) return 100;
+  const int stored = side == kPlayerSide ? General.Timers.PlayerMessage : General.Timers.EnemyMessage;
+  return stored >= 2400 ? 2400 : 1200;
+}
+
+int CombatAnimationInterval(int side, int what) {
+  const auto& t = General.Timers;
+  const int ms = what == 0 ? (side == kPlayerSide ? t.PlayerGunFire : t.EnemyGunFire)
+                           : (side == kPlayerSide ? t.PlayerShield : t.EnemyShield);
+  return std::clamp(ms, 100, 10000);
+}
+
 void RefreshCombatDisplay() {
   auto& ap = Game.Ship[Cb::AP];
   if (ap > 8) ap = 8;

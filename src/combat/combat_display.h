@@ -7,6 +7,14 @@
 
 namespace qm {
 
+// How long a combat message stays on its panel, in ms: 100 in the compatibility
+// mode for the visually impaired, else 2400 with "Longer delays between
+// messages" (stored message timers of 2400), else 1200. `side` 0 the player's
+// panel, 1 the enemy's.
+int CombatMessageInterval(int side);
+// How long a firing picture (`what` 0) or a shield flash (1) of a side stays.
+int CombatAnimationInterval(int side, int what);
+
 // After every change: caps the player's AP at 8, refreshes the radar bands and
 // asks the frontend to redraw.
 void RefreshCombatDisplay();

@@ -97,7 +97,7 @@ void AnnounceHostileEncounter() {
   const int type = Combat.EnemyShip[Sh::ShipType];
   const int faction = Combat.EnemyShip[Sh::ShipFaction];
   const std::string line = Game.FactionText[faction][FacT::FullName] + " " + shipName(type);
-  Notify("Hostile encounter!",
+  Notify(5, "Hostile encounter!",
          line + " \"Alert! All hands to battle-stations. Hostile spaceship ahead and closing in. Ready to engage...\"",
          shipPictureName(type, faction) + "_scene.jpg");
   UI().PlaySound("alert.wav");

@@ -188,6 +188,7 @@ void AttackTargetYourself() {
   Combat.EnemyShip[Sh::ShieldEnergy] = t.shield;
   AnnounceHostileEncounter();
   UI().ShowScreen(Screen::ShipCombat);
+  if (Run.QuitToMenu) return;  // the fleet screen closes itself
   if (Game.Ship[Sh::Alive] > 0 && Combat.EnemyShip[Sh::Alive] <= 0) {
     t = FleetShip{};
     Fleet.target = 0;

@@ -192,6 +192,10 @@ void InterceptAndAttack() {
   if (kind == Civilian && contact[9] > 1) Combat.EnemyShip[6] = 0;
   UI().ShowScreen(Screen::ShipCombat);
   Combat.ScanRecord = 0;
+  if (Run.QuitToMenu) {  // the player left the game inside the battle
+    CloseScanScreen();
+    return;
+  }
   r[1] = 0;
 
   if (Game.Ship[Sh::Alive] <= 0) {

@@ -58,7 +58,7 @@ void ShowLootMessage(int units, int left, int64_t value) {
   else
     text = "Congratulations! You loot " + std::to_string(units) + "E of cargo (" + std::to_string(left) +
            "E have to be left behind due to limited cargo space). You can sell it for $" + FormatMoney(value) + ".";
-  Notify("Loot", text, "treasurer.jpg");
+  Notify(7, "Loot", text, "treasurer.jpg");
 }
 
 int LootUnits(int cargo, bool civilianContact) {
@@ -87,7 +87,7 @@ int ExperienceValue(int type) { return Saturate(static_cast<int64_t>(shipStat(ty
 
 void GainExperienceWithMessage(int64_t amount) {
   GainExperience(amount);
-  Notify("Experience", "You receive some experience points. The more you have the more likely you will be promoted.",
+  Notify(6, "Experience", "You receive some experience points. The more you have the more likely you will be promoted.",
          Game.FactionText[Game.Player[Pl::Faction]][FacT::Logo] + ".jpg");
 }
 

@@ -131,6 +131,7 @@ void StartPlayerTurn() {
                           EnemyFx(), "A squadron of enemy fighters arrives to help your opponent.");
   RefreshCombatDisplay();
   CheckCombatEnd();
+  if (Combat.CombatEnded) return;  // the battle is over: no offer, no hook on a closed screen
   OfferBoarding();
 }
 

@@ -23,8 +23,12 @@ Frontend& UI() { return *current; }
 void SetFrontend(Frontend* frontend) { current = frontend ? frontend : &silent; }
 
 void Notify(const std::string& topic, const std::string& text, const std::string& picture) {
+  Notify(3, topic, text, picture);
+}
+
+void Notify(int dialog, const std::string& topic, const std::string& text, const std::string& picture) {
   if (Run.Presimulating) return;
-  UI().Message(3, topic, text, picture);
+  UI().Message(dialog, topic, text, picture);
 }
 
 bool AskYesNo(const std::string& topic, const std::string& text) {

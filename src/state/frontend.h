@@ -59,6 +59,8 @@ void SetFrontend(Frontend* frontend);
 // Shorthands used throughout the rules. While the new-game pre-simulation runs
 // they show nothing (questions take their default answer, yes).
 void Notify(const std::string& topic, const std::string& text, const std::string& picture = "");
+// The same in message dialog `dialog`: 5 an encounter, 6 experience gained, 7 loot.
+void Notify(int dialog, const std::string& topic, const std::string& text, const std::string& picture = "");
 bool AskYesNo(const std::string& topic, const std::string& text);
 
 }  // namespace qm

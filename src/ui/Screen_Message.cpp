@@ -45,6 +45,12 @@ Screen_Message::Screen_Message(int dialog)
   picture_ = &AddPicture(l.picture, "");
   topic_ = &AddLabel(l.topic, "", Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15));
   text_ = &AddLabel(l.text, "", Body(12));
+  if (dialog_ == 5) {
+    encounter_ = &AddLabel({l.text.x, l.text.y, l.text.w, 16}, "Encounter:", Small(11));
+    encounter_->style.color = kDim;
+    ship_ = &AddLabel({l.text.x, l.text.y + 16, l.text.w, 22}, "", Title(14));
+    ship_->style.color = kGold;
+  }
   if (!l.buttonsRight) rule_ = &AddBox({16, l.buttonsY - 10, l.w - 32, 1}, {96, 120, 160, 120});
   const int mid = l.buttonsRight ? l.w - kButtonW / 2 - 18 : l.w / 2;
   continue_ = &AddButton(1, {mid - kButtonW / 2, l.buttonsY, kButtonW, kButtonH}, prefix, "Continue",
@@ -63,11 +69,29 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
                         Buttons buttons, const std::string& first, const std::string& second) {
   const Layout& l = kLayouts[dialog_];
   const bool withPicture = !picture.empty() && l.picture.w > 0;
+  // An encounter names the ship met, then quotes the alert: the name goes on a
+  // line of its own under "Encounter:".
+  std::string body = text;
+  Rect encounterText = l.text;
+  if (dialog_ == 5) {
+    const size_t quote = text.find('"');
+    const bool split = quote != std::string::npos && quote > 0;
+    std::string name = split ? text.substr(0, quote) : "";
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    if (split) body = text.substr(quote);
+    ship_->Set(name);
+    encounter_->Show(split);
+    ship_->Show(split);
+    if (split) {
+      encounterText.y += 44;
+      encounterText.h -= 44;
+    }
+  }
   topic_->Set(topic);
   picture_->Set(picture);
   picture_->Show(withPicture);
   // The small dialogs put a picture at the left of the text.
-  Rect textRect = l.text;
+  Rect textRect = dialog_ == 5 ? encounterText : l.text;
   if (withPicture && (dialog_ == 3 || dialog_ == 4)) {
     textRect.x += l.picture.w + 12;
     textRect.w -= l.picture.w + 12;
@@ -93,6 +117,10 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   picture_->rect = l.picture;
   if (l.picture.y > l.topic.y) picture_->rect.y += shift;
   textRect.y += shift;
+  if (encounter_) {
+    encounter_->rect.y = l.text.y + shift;
+    ship_->rect.y = l.text.y + 16 + shift;
+  }
   // Long texts get a smaller type first, then a taller dialog (still centred
   // and inside the canvas), so the text never runs under the buttons.
   TextStyle style = Body(12);
@@ -101,7 +129,7 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   for (int size = 12; size >= 8; --size) {
     style.size = size;
     int w = 0, h = 0;
-    platform::MeasureText(text, textRect.w, style, w, h);
+    platform::MeasureText(body, textRect.w, style, w, h);
     extra = std::max(0, h - textRect.h);
     if (extra == 0 || (size <= kSmallestGrowing && extra <= maxExtra)) break;
   }
@@ -115,7 +143,7 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   // A short notice without a picture sits in the middle of its dialog.
   style.middle = (dialog_ == 3 || dialog_ == 4) && !withPicture;
   text_->style = style;
-  text_->Set(text);
+  text_->Set(body);
   const bool ask = buttons == Buttons::YesNo;
   yes_->caption = first;
   no_->caption = second;

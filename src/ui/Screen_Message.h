@@ -34,6 +34,8 @@ class Screen_Message : public Window {
   Button* no_;
   Button* continue_;
   Box* rule_ = nullptr;  // the line over the buttons
+  Label* encounter_ = nullptr;  // dialog 5: "Encounter:" and the ship met
+  Label* ship_ = nullptr;
 };
 
 template <int N>

@@ -605,6 +605,12 @@ void Screen_Travel::ExitToMenu() {
   Close();
 }
 
+// The player may leave the game from any screen above (a battle's "Quit game?"):
+// the main screen closes as soon as it is on top again.
+void Screen_Travel::OnUncovered() {
+  if (Run.QuitToMenu) Close();
+}
+
 bool Screen_Travel::OnCloseRequest() {
   Quit();
   return false;

@@ -20,6 +20,7 @@ class Screen_Travel : public Window {
  protected:
   void OnShow() override;
   void OnClose() override;
+  void OnUncovered() override;
   bool OnCloseRequest() override;
 
  private:

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/console.h"
 #include "cli/state_paths.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
@@ -223,6 +224,25 @@ void SetStateValue(const Command& c) {
   }
 }
 
+// "console LINE": runs one command of the headless console against the running
+// game, with the window answering (a `duel` opens the real combat screen and
+// the script goes on inside it). Its text output is dropped; an error is noted.
+void RunConsoleLine(const Command& c) {
+  static std::ostringstream out, err;
+  static Console* console = [] {
+    Frontend& window = UI();
+    auto* made = new Console(out, err);  // lives as long as the program; installs its own frontend ...
+    SetFrontend(&window);                // ... which the window's replaces again
+    return made;
+  }();
+  Frontend& window = UI();
+  err.str("");
+  const bool ok = console->Execute(c.arg);
+  SetFrontend(&window);
+  out.str("");
+  if (!ok) Note(c, "console: " + err.str());
+}
+
 void Execute(const Command& c) {
   if (c.verb == "move") {
     MouseMoveCanvas(c.x, c.y);
@@ -241,6 +261,8 @@ void Execute(const Command& c) {
     MouseUpCanvas(c.x2, c.y2, SDL_BUTTON_LEFT);
   } else if (c.verb == "set") {
     SetStateValue(c);
+  } else if (c.verb == "console") {
+    RunConsoleLine(c);
   } else if (c.verb == "screen") {
     if (!ScreenRegistered(c.arg)) Note(c, "no screen " + c.arg);
     else ShowScreen(c.arg);  // modal: the script goes on inside it
@@ -334,7 +356,10 @@ void EventLoop::Run(Window& w) {
   for (auto& t : Timers())
     if (t.owner == &w && !t.covered) t.due = 0;  // a reshown window's timers start afresh
   stack.erase(std::remove(stack.begin(), stack.end(), &w), stack.end());
-  if (Top()) Top()->ClearHover();
+  if (Top()) {
+    Top()->ClearHover();
+    if (!quitting) Top()->OnUncovered();
+  }
   Invalidate();
   UpdateTextInput();
 }
@@ -377,6 +402,9 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb == "screen") {
       c.arg = rest;
       if (rest.empty()) return bad("screen needs a unit name");
+    } else if (c.verb == "console") {
+      c.arg = rest;
+      if (rest.empty()) return bad("console needs a command");
     } else if (c.verb == "set") {
       c.arg = rest;
       if (rest.find(' ') == std::string::npos) return bad("set needs PATH VALUE");

@@ -8,6 +8,7 @@
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_SaveLoad.h"
+#include "ui/Screen_ShipCombat2.h"
 #include "ui/Screen_TradeScreenMoveable.h"
 #include "ui/Screen_Travel.h"
 #include "ui/Select_Name.h"
@@ -69,6 +70,7 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_TradeScreenMoveable>("Screen_TradeScreenMoveable");
   RegisterWindow<Screen_GalaxyMap>("Screen_GalaxyMap");
   RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
+  RegisterWindow<Screen_ShipCombat2>("Screen_ShipCombat2");
 }
 
 void DestroyScreens() {

@@ -379,7 +379,7 @@ void Window::Show() {
 }
 
 void Window::Close() {
-  if (!open_) return;
+  if (!open_ || closing_) return;
   closing_ = true;
   OnClose();
   Invalidate();

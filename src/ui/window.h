@@ -264,6 +264,8 @@ class Window {
   // Runs once each time the window has been put on screen, inside its own event
   // loop (the background window starts the program from here).
   virtual void OnActivate() {}
+  // Runs when a window shown over this one has closed and this one is on top again.
+  virtual void OnUncovered() {}
   // The window system asks to close (the window's close box, Alt+F4); refused unless overridden.
   virtual bool OnCloseRequest() { return false; }
   // Extra drawing over the background and under the controls; (ox, oy) is the

@@ -16,13 +16,6 @@ constexpr int kMaxAutoMoves = 5000;  // every fight ends long before; a bound al
 // that meets pirates still ends in a real victory, escape or defeat.
 bool ResolveWithoutScreen(Screen screen) {
   switch (screen) {
-    case Screen::ShipCombat:
-      UI().Message(3, "Battle stations",
-                   "Your first officer takes the helm and fights this battle for you (the battle screen is still "
-                   "under construction).",
-                   "");
-      FightBattle(PilotMode::Auto);
-      return true;
     case Screen::Boarding:
       for (int n = 0; Boarding.open && n < kMaxAutoMoves; ++n) BoardingAutoMove();
       Boarding.open = false;
@@ -106,6 +99,19 @@ void WindowFrontend::RefreshTradePopup() {
 
 void WindowFrontend::RefreshSpaceObjects() {
   if (onRefreshSpaceObjects) onRefreshSpaceObjects();
+  Invalidate();
+}
+
+void WindowFrontend::CombatMessage(int side, const std::string& topic, const std::string& text) {
+  if (onCombatMessage) onCombatMessage(side, topic, text);
+}
+
+void WindowFrontend::CombatAnimation(int side, int what) {
+  if (onCombatAnimation) onCombatAnimation(side, what);
+}
+
+void WindowFrontend::RefreshCombat() {
+  if (onRefreshCombat) onRefreshCombat();
   Invalidate();
 }
 

@@ -23,10 +23,17 @@ class WindowFrontend : public Frontend {
   void RefreshExperience() override;
   void RefreshTradePopup() override;
   void RefreshSpaceObjects() override;
+  void CombatMessage(int side, const std::string& topic, const std::string& text) override;
+  void CombatAnimation(int side, int what) override;
+  void RefreshCombat() override;
 
   std::function<void(int)> onRefreshMainScreen;
   std::function<void()> onRefreshExperience, onRefreshTradePopup, onRefreshSpaceObjects;
   std::function<void(const std::string&)> onPlaySound, onPlayMusic;
+  // Set by the combat screen while it is open.
+  std::function<void(int, const std::string&, const std::string&)> onCombatMessage;
+  std::function<void(int, int)> onCombatAnimation;
+  std::function<void()> onRefreshCombat;
 };
 
 // The unit name of a screen the rules ask for ("Screen_Travel" for the main screen).

@@ -188,8 +188,9 @@ std::vector<std::string> compatibilityLines() {
   return lines;
 }
 
+// The combat message interval follows the switch (CombatMessageInterval); the
+// stored timers keep the "Longer delays" choice for when the mode is left.
 void setCompatibilityMode(bool on) {
-  auto& t = General.Timers;
   if (on) {
     if (!AskYesNo("Compatibility mode",
                   "This game offers a compatibility mode for the blind and visually impaired. It will add additional "
@@ -197,10 +198,8 @@ void setCompatibilityMode(bool on) {
                   "on?"))
       return;
     General.Option.CompatibilityMode = true;
-    t.PlayerMessage = t.EnemyMessage = 100;
   } else {
     General.Option.CompatibilityMode = false;
-    t.PlayerMessage = t.EnemyMessage = 1200;
     Notify("Compatibility mode", "The compatibility mode for the blind and visually impaired has been turned off.");
   }
   UI().RefreshMainScreen(Game.Ship[Sh::System]);

@@ -132,6 +132,7 @@ void ShipFight() {
          shipPictureName(type, faction) + "_Scene.jpg");
   SetupShipCombat(type, faction, 2, 0);
   UI().ShowScreen(Screen::ShipCombat);
+  if (Run.QuitToMenu) return;  // the game was left inside the battle: no success, no failure
   AfterFight(Combat.EnemyShip[Sh::Alive] <= 0 && !EnemyEscaped(), experience);
 }
 
@@ -161,6 +162,7 @@ void FleetFight() {
   Notify("Enemy fleet ahead!", FleetText(type), "Battlefleet.jpg");
   SetupFleetBattle(Active()[Mis::Party], mode);
   const bool won = RunFleetBattle();
+  if (Run.QuitToMenu) return;
   AfterFight(won, CompletionOf(type).experience);
 }
 

@@ -404,7 +404,9 @@ void StrikeStarbase() {
     SetFleetWaveStrength(4, 3);
     SetFleetWaveStrength(5, 3);
   }
-  ResolveStarbaseStrike(s, RunFleetBattle());
+  const bool won = RunFleetBattle();
+  if (Run.QuitToMenu) return;  // the game was left inside the battle
+  ResolveStarbaseStrike(s, won);
   // A strike that cost the ship is a death like any other.
   if (Game.Ship[Sh::Alive] == 0) HandleDeath();
 }

@@ -149,7 +149,7 @@ void Radar(const Canvas& c, int blips, bool left) {
 
 bool MatchGauge(const Name& n) { return ParseGauge(n.low).kind != Gauge::None; }
 
-void DrawGauge(const Canvas& c, const Name& n, const std::string&) {
+void DrawGauge(const Canvas& c, const Name& n, const std::string& caption) {
   const GaugeName g = ParseGauge(n.low);
   const double share = static_cast<double>(g.value) / g.max;
   switch (g.kind) {
@@ -161,7 +161,14 @@ void DrawGauge(const Canvas& c, const Name& n, const std::string&) {
     }
     case Gauge::ShieldBar: Bar(c, share, Hex(0x1a4aa0), Hex(0x60d8ff), 25); break;
     case Gauge::ExpBar: Bar(c, share, Hex(0x8a5a10), Hex(0xffd860), 19); break;
-    case Gauge::Combo: Pips(c, g.value, 5, ui::kAmber); break;
+    case Gauge::Combo:
+      // The enemy's gauge is named by the points it has spent ("mirrored"): its
+      // lit pips, in red, are the points it still has.
+      if (caption == "mirrored")
+        Pips(c, 5 - g.value, 5, Hex(0xff6a50));
+      else
+        Pips(c, g.value, 5, ui::kAmber);
+      break;
     case Gauge::Ap8: Pips(c, g.value, 8, Hex(0x60ff90)); break;
     case Gauge::Radar: Radar(c, g.value, g.left); break;
     case Gauge::None: break;
