@@ -9,6 +9,7 @@
 #include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_ShipCombat2.h"
+#include "ui/Screen_ShipWavesAttacking.h"
 #include "ui/Screen_TradeScreenMoveable.h"
 #include "ui/Screen_Travel.h"
 #include "ui/Select_Name.h"
@@ -71,6 +72,7 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_GalaxyMap>("Screen_GalaxyMap");
   RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
   RegisterWindow<Screen_ShipCombat2>("Screen_ShipCombat2");
+  RegisterWindow<Screen_ShipWavesAttacking>("Screen_ShipWavesAttacking");
 }
 
 void DestroyScreens() {

@@ -20,9 +20,6 @@ bool ResolveWithoutScreen(Screen screen) {
       for (int n = 0; Boarding.open && n < kMaxAutoMoves; ++n) BoardingAutoMove();
       Boarding.open = false;
       return true;
-    case Screen::FleetBattle:
-      for (int n = 0; !Fleet.over && n < kMaxAutoMoves; ++n) FleetAutoMove();
-      return true;
     case Screen::Abilities:
       ChooseFirstAvailableAbility();
       return true;
