@@ -227,7 +227,7 @@ TEST_F(CombatScreen, TheKeyboardFightsTheWholeTurn) {
 
 TEST_F(CombatScreen, CompatibilityModeSpellsTheBattleOutAndRepeatsMessages) {
   const auto tops = Play(std::string(kNewGame) + "set Option.CompatibilityMode 1\nconsole duel 2 0\ndump\n" +
-                         Ability(1) + "wait 150\ndump\nkey Return\nclick 400 508\ndump\nkey Return\ndump\n");
+                         Ability(1) + "wait 150\ndump\nkey Return\nclick 400 511\ndump\nkey Return\ndump\n");
   ASSERT_EQ(tops.size(), 4u);
   EXPECT_TRUE(Has(tops[0], "label \"Your shields: 100%\"")) << tops[0];
   EXPECT_TRUE(Has(tops[0], "label \"5 action-points (AP) left.\""));

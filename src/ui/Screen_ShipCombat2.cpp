@@ -210,7 +210,8 @@ void Screen_ShipCombat2::BuildAbilityButtons() {
     Label& key = AddLabel({x, kButtonsY + kButton + 2, kButton, 12}, kKeys[k - 1], Aligned(Small(9), Align::Centre));
     key.style.color = kDim;
     keyLabels_[static_cast<size_t>(k - 1)] = &key;
-    Label& name = AddLabel({x - 2, kButtonsY + kButton + 14, kButton + 4, 24}, "", Aligned(Small(8), Align::Centre));
+    // In the compatibility mode the ability's name takes the key's place under its button.
+    Label& name = AddLabel({x - 2, kButtonsY + kButton + 1, kButton + 4, 22}, "", Aligned(Small(8), Align::Centre));
     nameLabels_[static_cast<size_t>(k - 1)] = &name;
   }
   endTurn_ = &AddButton(kEndTurnItem, {692, kButtonsY, 88, kButton}, "ShipCombat2", "End this turn", [this] { EndTurn(); });
@@ -220,9 +221,10 @@ void Screen_ShipCombat2::BuildAbilityButtons() {
 }
 
 void Screen_ShipCombat2::BuildCompatibilityLines() {
-  compatibility_ = &AddPanel({0, 484, kW, kH - 484});
+  // Under the ability names: the line that turns the mode off, then the battle in words.
+  compatibility_ = &AddPanel({0, 487, kW, kH - 487});
   compatibilityOff_ = &compatibility_->AddLabel(
-      {14, 2, kW - 28, 14}, "Compatibility mode for the visually impaired (Click to turn off!)",
+      {14, 1, kW - 28, 13}, "Compatibility mode for the visually impaired (Click to turn off!)",
       Aligned(Small(10), Align::Centre), kCompatibilityItem);
   compatibilityOff_->style.color = kGold;
   compatibilityOff_->onClick = [this] {
@@ -233,7 +235,7 @@ void Screen_ShipCombat2::BuildCompatibilityLines() {
   for (size_t i = 0; i < statusLines_.size(); ++i) {
     const bool left = i < 4;
     const int row = left ? static_cast<int>(i) : static_cast<int>(i) - 4;
-    statusLines_[i] = &compatibility_->AddLabel({left ? 14 : 402, 20 + row * 13, 378, 13}, "", Small(10));
+    statusLines_[i] = &compatibility_->AddLabel({left ? 14 : 402, 15 + row * 12, 378, 12}, "", Small(10));
   }
   compatibility_->visible = false;
 }
@@ -324,7 +326,9 @@ void Screen_ShipCombat2::RefreshSide(int side) {
                        : Game.FactionText[ship[Sh::ShipFaction]][FacT::FullName] + " " + shipName(type));
   s.ship->Set(CombatShipPicture(side, s.variant));
   s.shield->Set(player ? PlayerShieldPicture() : EnemyShieldPicture());
-  s.shieldText->Set(std::to_string(std::max(0, Percent(ship[Sh::ShieldEnergy], combat::BaseMaxShields(type)))) + "%");
+  // Bonuses may lift a shield above its type's maximum; the label stays in its place.
+  s.shieldText->Set(std::to_string(std::clamp(Percent(ship[Sh::ShieldEnergy], combat::BaseMaxShields(type)), 0, 999)) +
+                    "%");
   s.ap->Set(player ? PlayerApPicture() : EnemyApPicture());
   if (player && !PlayersTurn())
     s.apText->Set("");
@@ -359,7 +363,7 @@ void Screen_ShipCombat2::RefreshButtons() {
     b->picture = AbilityButtonPicture(k);
     b->caption = id != 0 ? combatActionName(id) : "";
     b->enabled = mine;
-    keyLabels_[static_cast<size_t>(k - 1)]->Show(id != 0);
+    keyLabels_[static_cast<size_t>(k - 1)]->Show(id != 0 && !General.Option.CompatibilityMode);
   }
   endTurn_->enabled = mine && Combat.EndTurnEnabled;
   turnLabel_->Set(Combat.CombatEnded ? "" : mine ? "Your turn" : "Enemy's turn");
