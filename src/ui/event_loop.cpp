@@ -485,16 +485,37 @@ void Render() {
   if (!platform::IsOpen()) return;
   const auto start = std::chrono::steady_clock::now();
   platform::BeginFrame();
-  for (size_t i = 0; i < stack.size(); ++i) {
-    const Rect b = stack[i]->Bounds();
-    const bool dialog = b.w < platform::kCanvasWidth || b.h < platform::kCanvasHeight;
-    if (i > 0 && i + 1 == stack.size() && dialog) {
+  if (!stack.empty()) {
+    // Every window paints its whole rectangle, so the windows below the top one
+    // are drawn only where it leaves the canvas uncovered: a large battle or
+    // status screen redraws its own pixels and thin strips around it.
+    const Rect top = stack.back()->Bounds();
+    const int right = top.x + top.w, bottom = top.y + top.h;
+    const Rect strips[4] = {{0, 0, platform::kCanvasWidth, top.y},
+                            {0, bottom, platform::kCanvasWidth, platform::kCanvasHeight - bottom},
+                            {0, top.y, top.x, top.h},
+                            {right, top.y, platform::kCanvasWidth - right, top.h}};
+    // A window that fills the canvas hides every window below it.
+    size_t first = 0;
+    for (size_t i = 0; i + 1 < stack.size(); ++i) {
+      const Rect b = stack[i]->Bounds();
+      if (b.x <= 0 && b.y <= 0 && b.x + b.w >= platform::kCanvasWidth && b.y + b.h >= platform::kCanvasHeight) first = i;
+    }
+    for (const Rect& strip : strips) {
+      if (strip.w <= 0 || strip.h <= 0 || stack.size() < 2) continue;
+      const SDL_Rect clip = platform::ToPixels(strip);
+      SDL_RenderSetClipRect(platform::Renderer(), &clip);
+      for (size_t i = first; i + 1 < stack.size(); ++i) stack[i]->DrawAll();
+    }
+    SDL_RenderSetClipRect(platform::Renderer(), nullptr);
+    const bool dialog = top.w < platform::kCanvasWidth || top.h < platform::kCanvasHeight;
+    if (stack.size() > 1 && dialog) {
       // The windows below a dialog recede a little.
       const SDL_Rect all = platform::CanvasPixels();
       SDL_SetRenderDrawColor(platform::Renderer(), 0, 0, 0, 90);
       SDL_RenderFillRect(platform::Renderer(), &all);
     }
-    stack[i]->DrawAll();
+    stack.back()->DrawAll();
   }
   if (!pendingShot.empty()) {
     const art::Image canvas = platform::ReadCanvas();
