@@ -201,16 +201,18 @@ TEST_F(CombatScreen, TheBoardingOfferComesOnceWhenTheEnemyShieldsAreWeak) {
   EXPECT_EQ(Combat.EnemyShip[Cb::BoardingStarted], 0);
 }
 
-TEST_F(CombatScreen, RightClicksInformAndNeverAct) {
+TEST_F(CombatScreen, RightClicksInformAndNeverActAndTheEmblemLeadsToTheCheats) {
   const auto tops = Play(std::string(kNewGame) + "console duel 2 0\n" + RightClickAbility(1) + "dump\nkey Escape\n" +
-                         kEnemyShip + "dump\nclick 400 190\ndump\n");
-  ASSERT_EQ(tops.size(), 3u);
+                         kEnemyShip + "dump\nclick 400 190\ndump\ndclick 400 45\ndump\nkey Return\n");
+  ASSERT_EQ(tops.size(), 4u);
   EXPECT_TRUE(Has(tops[0], "label \"Fire guns\"\n")) << tops[0];
   EXPECT_TRUE(Has(tops[0], "Action-Points required:"));
   EXPECT_TRUE(Has(tops[0], kFullAP)) << "nothing was fired";
   EXPECT_TRUE(Has(tops[1], "label \"Enemy ship: ")) << tops[1];
   EXPECT_TRUE(Has(tops[1], "Shields: "));
   EXPECT_FALSE(Has(tops[2], "label \"Enemy ship: ")) << "a click closes the information";
+  // A double click on the emblem opens the cheats screen, which is still being built.
+  EXPECT_TRUE(Has(tops[3], "label \"Not available\"")) << tops[3];
   EXPECT_EQ(Combat.CombatEnded, 0);
 }
 
