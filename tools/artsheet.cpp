@@ -130,8 +130,15 @@ std::vector<Cell> Group(const std::string& g) {
     add("equipment_gun_normal.jpg", 64, 40);
     add("equipment_gun_mouseover.jpg", 64, 40);
     add("equipment_gun_selected.jpg", 64, 40);
-    add("crewcombat_red_airlock_normal.jpg", 120, 60, "Airlock (Enemy)");
-    add("crewcombat_blue_bridge_mouseover.jpg", 120, 60, "Bridge (Friendly)");
+    // the boarding screen's deck plan, one row per state, from the nose to the stern
+    for (const char* look : {"red", "grey", "blue"}) {
+      add(std::string("crewcombat_") + look + "_bridge_normal.jpg", 236, 90);
+      add(std::string("crewcombat_") + look + "_cargo_normal.jpg", 236, 128);
+      add(std::string("crewcombat_") + look + "_corridor_normal.jpg", 236, 100);
+      add(std::string("crewcombat_") + look + "_airlock_normal.jpg", 236, 90);
+    }
+    add("crewcombat_red_airlock_mouseover.jpg", 236, 90, "Airlock (Enemy)");
+    add("crewcombat_blue_bridge_mouseover.jpg", 236, 90, "Bridge (Friendly)");
     add("Marker_Player.jpg", 30, 30);
     add("Marker_Mission.jpg", 30, 30);
     add("Marker_Select.jpg", 30, 30);

@@ -6,6 +6,7 @@
 #include "state/frontend.h"
 #include "ui/FlyTo.h"
 #include "ui/Screen_Credits.h"
+#include "ui/Screen_CrewCombat.h"
 #include "ui/Screen_GalaxyMap.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_ShipCombat2.h"
@@ -73,6 +74,7 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_SaveLoad>("Screen_SaveLoad");
   RegisterWindow<Screen_ShipCombat2>("Screen_ShipCombat2");
   RegisterWindow<Screen_ShipWavesAttacking>("Screen_ShipWavesAttacking");
+  RegisterWindow<Screen_CrewCombat>("Screen_CrewCombat");
 }
 
 void DestroyScreens() {

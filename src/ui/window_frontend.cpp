@@ -1,8 +1,5 @@
 #include "ui/window_frontend.h"
 
-#include "combat/autopilot.h"
-#include "combat/boarding.h"
-#include "combat/fleet_battle.h"
 #include "ui/Screen_Message.h"
 #include "ui/screens.h"
 #include "world/abilities.h"
@@ -10,22 +7,12 @@
 namespace qm::ui {
 namespace {
 
-constexpr int kMaxAutoMoves = 5000;  // every fight ends long before; a bound all the same
-
-// Fights whose screens are not built yet are led by the crew, so a flight
-// that meets pirates still ends in a real victory, escape or defeat.
+// The ability choice after a promotion has no screen yet: the first ability on
+// offer is taken, so a promotion never stalls the game.
 bool ResolveWithoutScreen(Screen screen) {
-  switch (screen) {
-    case Screen::Boarding:
-      for (int n = 0; Boarding.open && n < kMaxAutoMoves; ++n) BoardingAutoMove();
-      Boarding.open = false;
-      return true;
-    case Screen::Abilities:
-      ChooseFirstAvailableAbility();
-      return true;
-    default:
-      return false;
-  }
+  if (screen != Screen::Abilities) return false;
+  ChooseFirstAvailableAbility();
+  return true;
 }
 
 }  // namespace

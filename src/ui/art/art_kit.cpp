@@ -86,7 +86,7 @@ struct Family {
 };
 
 // Asked in this order; the first family that knows the name draws it.
-const std::array<Family, 11> kFamilies = {{
+const std::array<Family, 12> kFamilies = {{
     {"gauge", MatchGauge, DrawGauge, {120, 16}},
     {"fleet", MatchFleetSymbol, DrawFleetSymbol, {48, 32}},
     {"missile", MatchMissile, DrawMissile, {80, 24}},
@@ -97,6 +97,8 @@ const std::array<Family, 11> kFamilies = {{
     {"object", MatchSpaceObject, DrawSpaceObject, {40, 40}},
     {"planet", MatchPlanet, DrawPlanet, {40, 40}},
     {"scene", MatchScene, DrawScene, {300, 200}},
+    // The boarding areas are screen items too, so they report as buttons.
+    {"button", MatchCrewCombat, DrawCrewCombat, {236, 100}},
     {"button", MatchButton, DrawButton, {160, 30}},
 }};
 

@@ -63,6 +63,11 @@ void DrawIcon(const Canvas& c, const Name& n, const std::string& caption);
 bool MatchScene(const Name& n);
 void DrawScene(const Canvas& c, const Name& n, const std::string& caption);
 
+// crew_combat.cpp: the boarding screen's areas, sections of the enemy ship's deck plan
+// ("crewcombat_red_airlock_normal", "crewcombat_blue_bridge_mouseover").
+bool MatchCrewCombat(const Name& n);
+void DrawCrewCombat(const Canvas& c, const Name& n, const std::string& caption);
+
 // buttons.cpp: screen items named prefix + number with their hover and on variants,
 // and the screens' backgrounds and panels; also the fallback for any other name.
 bool MatchButton(const Name& n);
