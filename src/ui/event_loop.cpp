@@ -505,7 +505,7 @@ void Render() {
       if (strip.w <= 0 || strip.h <= 0 || stack.size() < 2) continue;
       const SDL_Rect clip = platform::ToPixels(strip);
       SDL_RenderSetClipRect(platform::Renderer(), &clip);
-      for (size_t i = first; i + 1 < stack.size(); ++i) stack[i]->DrawAll();
+      for (size_t i = first; i + 1 < stack.size(); ++i) stack[i]->DrawAll(&strip);
     }
     SDL_RenderSetClipRect(platform::Renderer(), nullptr);
     const bool dialog = top.w < platform::kCanvasWidth || top.h < platform::kCanvasHeight;

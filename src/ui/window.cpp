@@ -518,7 +518,7 @@ void Window::TextInput(const std::string& utf8) {
   if (focus_ && focus_->visible) focus_->Type(utf8);
 }
 
-void Window::DrawAll() const {
+void Window::DrawAll(const Rect* within) const {
   const Rect b = Bounds();
   if (frame && (b.w < platform::kCanvasWidth || b.h < platform::kCanvasHeight)) {
     // A soft shadow lifts the window off the one below.
@@ -537,8 +537,16 @@ void Window::DrawAll() const {
   else
     FillRect(b, {10, 14, 26, 255});
   DrawContent(b.x, b.y);
-  for (const auto& c : root_.children)
-    if (c->visible) c->Draw(*this, b.x, b.y);
+  for (const auto& c : root_.children) {
+    if (!c->visible) continue;
+    if (within && !dynamic_cast<const Panel*>(c.get())) {
+      const Rect r{b.x + c->rect.x, b.y + c->rect.y, c->rect.w, c->rect.h};
+      if (r.x >= within->x + within->w || r.y >= within->y + within->h || r.x + r.w <= within->x ||
+          r.y + r.h <= within->y)
+        continue;
+    }
+    c->Draw(*this, b.x, b.y);
+  }
   if (frame) FrameRect(b, {96, 120, 160, 255});
 }
 

@@ -278,7 +278,9 @@ class Window {
   friend bool RequestCloseTop();
   void Click(Control* c, int button, int clicks);
   Control* HitLocal(int x, int y);
-  void DrawAll() const;
+  // Draws the window; with `within` (canvas coordinates) plain controls wholly
+  // outside that rectangle are left out (panels are always drawn).
+  void DrawAll(const Rect* within = nullptr) const;
 
   std::string unit_;
   Panel root_;
