@@ -103,11 +103,51 @@ std::optional<art::Image> LoadBmp(const std::string& path) {
   return image;
 }
 
-SDL_Texture* MakeTexture(const art::Image& image) {
-  if (image.width < 1 || image.height < 1 || !Renderer()) return nullptr;
-  SDL_Texture* t = SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width,
-                                     image.height);
-  if (!t) return nullptr;
+// A picture on the renderer: the texture holds only the part of the image that
+// shows (`crop`, in image pixels); `w` x `h` is the whole image.
+struct Texture {
+  SDL_Texture* texture = nullptr;
+  int w = 0, h = 0;
+  SDL_Rect crop{0, 0, 0, 0};
+  explicit operator bool() const { return texture != nullptr; }
+};
+
+// True when the renderer takes textures without alpha (XRGB); the software
+// renderer copies those three times faster than ARGB ones.
+bool TakesXrgb() {
+  static SDL_Renderer* asked = nullptr;
+  static bool takes = false;
+  if (asked != Renderer()) {
+    asked = Renderer();
+    takes = false;
+    SDL_RendererInfo info;
+    if (asked && SDL_GetRendererInfo(asked, &info) == 0)
+      for (Uint32 i = 0; i < info.num_texture_formats; ++i) takes = takes || info.texture_formats[i] == SDL_PIXELFORMAT_RGB888;
+  }
+  return takes;
+}
+
+// The smallest rectangle holding every pixel that is not fully transparent.
+SDL_Rect VisiblePart(const art::Image& image) {
+  int x0 = image.width, y0 = image.height, x1 = -1, y1 = -1;
+  for (int y = 0; y < image.height; ++y) {
+    const uint32_t* row = image.pixels.data() + static_cast<size_t>(y) * image.width;
+    for (int x = 0; x < image.width; ++x) {
+      if ((row[x] >> 24) == 0) continue;
+      x0 = std::min(x0, x);
+      x1 = std::max(x1, x);
+      y0 = std::min(y0, y);
+      y1 = std::max(y1, y);
+    }
+  }
+  return x1 < 0 ? SDL_Rect{0, 0, 0, 0} : SDL_Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
+Texture MakeTexture(const art::Image& image) {
+  Texture out;
+  if (image.width < 1 || image.height < 1 || !Renderer()) return out;
+  out.w = image.width;
+  out.h = image.height;
   bool opaque = true;
   for (uint32_t p : image.pixels)
     if ((p >> 24) != 0xFF) {
@@ -116,33 +156,62 @@ SDL_Texture* MakeTexture(const art::Image& image) {
     }
   if (opaque) {
     // Most pictures cover their rectangle: copying them needs no blending at all.
-    SDL_UpdateTexture(t, nullptr, image.pixels.data(), image.width * 4);
-    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
-    return t;
+    const Uint32 format = TakesXrgb() ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+    out.texture = SDL_CreateTexture(Renderer(), format, SDL_TEXTUREACCESS_STATIC, image.width, image.height);
+    if (!out.texture) return out;
+    out.crop = {0, 0, image.width, image.height};
+    SDL_UpdateTexture(out.texture, nullptr, image.pixels.data(), image.width * 4);
+    SDL_SetTextureBlendMode(out.texture, SDL_BLENDMODE_NONE);
+    return out;
   }
+  // Only the visible part is kept: blending the empty margins around a ship costs as much as the ship.
+  out.crop = VisiblePart(image);
+  if (out.crop.w == 0) return out;  // nothing to draw
+  out.texture = SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, out.crop.w, out.crop.h);
+  if (!out.texture) return out;
+  const uint32_t* first = image.pixels.data() + static_cast<size_t>(out.crop.y) * image.width + out.crop.x;
   // The art kit's pixels are premultiplied; a renderer without that blend mode gets straight alpha.
   const SDL_BlendMode premultiplied =
       SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD,
                                  SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
-  if (SDL_SetTextureBlendMode(t, premultiplied) == 0) {
-    SDL_UpdateTexture(t, nullptr, image.pixels.data(), image.width * 4);
-    return t;
+  if (SDL_SetTextureBlendMode(out.texture, premultiplied) == 0) {
+    SDL_UpdateTexture(out.texture, nullptr, first, image.width * 4);
+    return out;
   }
-  std::vector<uint32_t> straight(image.pixels);
-  for (auto& p : straight) {
-    const uint32_t a = p >> 24;
-    if (a == 0 || a == 0xFF) continue;
-    const auto un = [a](uint32_t c) { return std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
-    p = (a << 24) | (un((p >> 16) & 0xFF) << 16) | (un((p >> 8) & 0xFF) << 8) | un(p & 0xFF);
+  std::vector<uint32_t> straight(static_cast<size_t>(out.crop.w) * out.crop.h);
+  for (int y = 0; y < out.crop.h; ++y)
+    for (int x = 0; x < out.crop.w; ++x) {
+      uint32_t p = first[static_cast<size_t>(y) * image.width + x];
+      const uint32_t a = p >> 24;
+      if (a != 0 && a != 0xFF) {
+        const auto un = [a](uint32_t c) { return std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
+        p = (a << 24) | (un((p >> 16) & 0xFF) << 16) | (un((p >> 8) & 0xFF) << 8) | un(p & 0xFF);
+      }
+      straight[static_cast<size_t>(y) * out.crop.w + x] = p;
+    }
+  SDL_UpdateTexture(out.texture, nullptr, straight.data(), out.crop.w * 4);
+  SDL_SetTextureBlendMode(out.texture, SDL_BLENDMODE_BLEND);
+  return out;
+}
+
+// Copies a picture into `dst` (the whole image's place), its visible part only.
+void Copy(const Texture& t, const SDL_Rect& dst) {
+  if (!t) return;
+  if (t.crop.x == 0 && t.crop.y == 0 && t.crop.w == t.w && t.crop.h == t.h) {
+    SDL_RenderCopy(Renderer(), t.texture, nullptr, &dst);
+    return;
   }
-  SDL_UpdateTexture(t, nullptr, straight.data(), image.width * 4);
-  SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
-  return t;
+  // Edges are scaled separately, so the part lands where it lies in the whole picture.
+  const auto sx = [&](int x) { return dst.x + static_cast<int>(static_cast<int64_t>(x) * dst.w / t.w); };
+  const auto sy = [&](int y) { return dst.y + static_cast<int>(static_cast<int64_t>(y) * dst.h / t.h); };
+  const int x0 = sx(t.crop.x), y0 = sy(t.crop.y);
+  const SDL_Rect part{x0, y0, sx(t.crop.x + t.crop.w) - x0, sy(t.crop.y + t.crop.h) - y0};
+  SDL_RenderCopy(Renderer(), t.texture, nullptr, &part);
 }
 
 // A picture file decoded once: a texture of its own size, or none when missing.
 struct FileEntry {
-  SDL_Texture* texture = nullptr;
+  Texture texture;
 };
 using KitKey = std::tuple<std::string, int, int, std::string>;
 
@@ -150,8 +219,8 @@ std::map<std::string, FileEntry>& Files() {
   static std::map<std::string, FileEntry> files;
   return files;
 }
-std::map<KitKey, SDL_Texture*>& Kit() {
-  static std::map<KitKey, SDL_Texture*> kit;
+std::map<KitKey, Texture>& Kit() {
+  static std::map<KitKey, Texture> kit;
   return kit;
 }
 
@@ -194,26 +263,27 @@ void DrawPicture(const std::string& name, const Rect& r, const std::string& capt
       if (auto image = LoadPictureFile(path)) it->second.texture = MakeTexture(*image);
   }
   if (it->second.texture) {
-    SDL_RenderCopy(Renderer(), it->second.texture, nullptr, &dst);
+    Copy(it->second.texture, dst);
     return;
   }
   const KitKey key{name, dst.w, dst.h, caption};
   auto found = Kit().find(key);
   if (found == Kit().end()) {
     if (Kit().size() >= kMaxKitTextures) {
-      for (auto& [k, t] : Kit()) SDL_DestroyTexture(t);
+      for (auto& [k, t] : Kit())
+        if (t) SDL_DestroyTexture(t.texture);
       Kit().clear();
     }
     found = Kit().emplace(key, MakeTexture(art::Draw({name, dst.w, dst.h, caption, Scale()}))).first;
   }
-  if (found->second) SDL_RenderCopy(Renderer(), found->second, nullptr, &dst);
+  Copy(found->second, dst);
 }
 
 void ClearPictureCache() {
   for (auto& [k, e] : Files())
-    if (e.texture) SDL_DestroyTexture(e.texture);
+    if (e.texture) SDL_DestroyTexture(e.texture.texture);
   for (auto& [k, t] : Kit())
-    if (t) SDL_DestroyTexture(t);
+    if (t) SDL_DestroyTexture(t.texture);
   Files().clear();
   Kit().clear();
 }

@@ -506,7 +506,7 @@ bool Screen_ShipCombat2::KeyDown(SDL_Keycode key) {
 
 void Screen_ShipCombat2::DrawContent(int ox, int oy) const {
   // Dark glass under the headers and the control deck, so text reads over any backdrop.
-  FillRect({ox, oy, kW, 32}, {4, 8, 20, 170});
+  FillRect({ox, oy, kW, 32}, {6, 10, 24, 255});
   FillRect({ox, oy + 404, kW, kH - 404}, {5, 9, 21, 255});
   FillRect({ox, oy + 403, kW, 1}, kGlassEdge);
 }

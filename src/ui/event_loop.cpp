@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -28,6 +30,7 @@ double lastFrameMs = 0;
 double totalFrameMs = 0;
 long framesDrawn = 0;
 std::vector<float> frameTimes;  // the first few thousand, for the timing report
+std::vector<std::string> frameScreens;  // the top window of each of them
 
 struct Command {
   std::string verb;
@@ -445,6 +448,7 @@ void ResetEventLoop() {
   framesDrawn = 0;
   totalFrameMs = 0;
   frameTimes.clear();
+  frameScreens.clear();
   dirty = true;
 }
 
@@ -462,6 +466,20 @@ void SetScreenshotFolder(const std::string& folder) { shotFolder = folder.empty(
 double LastFrameMs() { return lastFrameMs; }
 long FramesDrawn() { return framesDrawn; }
 double AverageFrameMs() { return framesDrawn ? totalFrameMs / framesDrawn : 0; }
+std::string FrameTimesByScreen() {
+  std::map<std::string, std::vector<float>> by;
+  for (size_t i = 0; i < frameTimes.size(); ++i) by[frameScreens[i]].push_back(frameTimes[i]);
+  std::string out;
+  for (auto& [unit, times] : by) {
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    char line[160];
+    std::snprintf(line, sizeof line, "  %-28s %5zu frames, median %.2f ms\n", unit.c_str(), times.size(),
+                  times[times.size() / 2]);
+    out += line;
+  }
+  return out;
+}
+
 double MedianFrameMs() {
   if (frameTimes.empty()) return 0;
   std::vector<float> sorted = frameTimes;
@@ -527,7 +545,10 @@ void Render() {
   lastFrameMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   totalFrameMs += lastFrameMs;
   ++framesDrawn;
-  if (frameTimes.size() < 4096) frameTimes.push_back(static_cast<float>(lastFrameMs));
+  if (frameTimes.size() < 4096) {
+    frameTimes.push_back(static_cast<float>(lastFrameMs));
+    frameScreens.push_back(Top() ? Top()->Unit() : "");
+  }
 }
 
 }  // namespace qm::ui

@@ -54,9 +54,11 @@ int RunGame(const GameOptions& options, std::string& error) {
     background.Show();
   }
   SetFrameHook(nullptr);
-  if (const char* timing = std::getenv("QM_TIMING"); timing && *timing == '1')
+  if (const char* timing = std::getenv("QM_TIMING"); timing && *timing == '1') {
     std::fprintf(stderr, "main menu drawn after %.1f ms; %ld frames, %.2f ms on average, median %.2f ms\n",
                  menuDrawnMs, FramesDrawn(), AverageFrameMs(), MedianFrameMs());
+    std::fputs(FrameTimesByScreen().c_str(), stderr);
+  }
   DestroyScreens();
   SetFrontend(nullptr);
   platform::CloseFonts();

@@ -323,6 +323,8 @@ void SetScreenshotFolder(const std::string& folder);
 double LastFrameMs();
 double AverageFrameMs();
 double MedianFrameMs();  // a typical frame, once its pictures are made
+// One line per screen: frames drawn while it was the top window, and their median.
+std::string FrameTimesByScreen();
 long FramesDrawn();
 
 }  // namespace qm::ui
