@@ -76,7 +76,9 @@ class Dialogs : public test::UiPlay {
     EXPECT_GE(g.window.y, 0) << what;
     EXPECT_LE(g.window.x + g.window.w, platform::kCanvasWidth) << what;
     EXPECT_LE(g.window.y + g.window.h, platform::kCanvasHeight) << what;
-    if (textFits) EXPECT_LE(g.textHeight, g.text.h) << what << ": the text runs out of its place";
+    if (textFits) {
+      EXPECT_LE(g.textHeight, g.text.h) << what << ": the text runs out of its place";
+    }
     EXPECT_LE(g.topicWidth, g.topic.w) << what << ": the topic runs out of its line";
     EXPECT_LE(g.topicHeight, g.topic.h) << what;
     EXPECT_LE(g.topic.y + g.topic.h, g.text.y) << what << ": the topic runs into the text";
