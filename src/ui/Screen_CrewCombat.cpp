@@ -84,17 +84,6 @@ const Attack kButtons[] = {
 const char* const kEnemyRows[3] = {"Crew", "Space marines", "Battle droids"};
 const char* const kPlayerRows[5] = {"Crewmen", "Officers", "Space marines", "Pirates", "Battle droids"};
 
-TextStyle Right(TextStyle s) {
-  s.align = Align::Right;
-  s.wrap = false;
-  return s;
-}
-
-TextStyle OneLine(TextStyle s) {
-  s.wrap = false;
-  return s;
-}
-
 TextStyle Bold(TextStyle s) {
   s.font = Font::SansBold;
   return s;
@@ -141,7 +130,7 @@ Screen_CrewCombat::Screen_CrewCombat() : Window("Screen_CrewCombat", 800, 600) {
   background = "CrewCombatScreen_00.jpg";
 
   AddLabel({24, 14, 360, 28}, "Boarding combat", Title(20));
-  TextStyle shipStyle = Right(Body(13));
+  TextStyle shipStyle = OneLine(Body(13), Align::Right);
   shipStyle.middle = true;
   shipName_ = &AddLabel({240, 14, 540, 28}, "", shipStyle);
 
@@ -197,17 +186,17 @@ Screen_CrewCombat::Screen_CrewCombat() : Window("Screen_CrewCombat", 800, 600) {
   for (size_t i = 0; i < enemy_.size(); ++i) {
     const int y = 36 + static_cast<int>(i) * 20;
     forces.AddLabel({14, y, 120, 18}, kEnemyRows[i], OneLine(Body(12)));
-    enemy_[i] = &forces.AddLabel({124, y, 50, 18}, "", Right(Bold(Body(12))));
+    enemy_[i] = &forces.AddLabel({124, y, 50, 18}, "", OneLine(Bold(Body(12)), Align::Right));
   }
   forces.AddBox({14, 100, 160, 1}, kRule);
   forces.AddLabel({14, 106, 120, 18}, "Defenders", OneLine(Bold(Body(12))));
-  enemyTotal_ = &forces.AddLabel({124, 106, 50, 18}, "", Right(Title(12)));
+  enemyTotal_ = &forces.AddLabel({124, 106, 50, 18}, "", OneLine(Title(12), Align::Right));
 
   forces.AddLabel({200, 10, 170, 18}, "Your forces:", Title(13));
   for (size_t i = 0; i < player_.size(); ++i) {
     const int y = 36 + static_cast<int>(i) * 20;
     forces.AddLabel({200, y, 100, 18}, kPlayerRows[i], OneLine(Body(12)));
-    player_[i] = &forces.AddLabel({290, y, 44, 18}, "", Right(Bold(Body(12))));
+    player_[i] = &forces.AddLabel({290, y, 44, 18}, "", OneLine(Bold(Body(12)), Align::Right));
     TextStyle lost = OneLine(Small(10));
     lost.color = kLostRed;
     lost.middle = true;
@@ -215,7 +204,7 @@ Screen_CrewCombat::Screen_CrewCombat() : Window("Screen_CrewCombat", 800, 600) {
   }
   forces.AddBox({200, 140, 170, 1}, kRule);
   forces.AddLabel({200, 146, 100, 18}, "Boarding party", OneLine(Bold(Body(12))));
-  playerTotal_ = &forces.AddLabel({290, 146, 44, 18}, "", Right(Title(12)));
+  playerTotal_ = &forces.AddLabel({290, 146, 44, 18}, "", OneLine(Title(12), Align::Right));
   forces.AddBox({14, 172, 356, 1}, kRule);
   balance_ = &forces.AddLabel({14, 178, 356, 16}, "", OneLine(Small(10)));
   forces.AddBox({14, 197, 356, 8}, {kEnemyRed.r, kEnemyRed.g, kEnemyRed.b, 150});

@@ -35,16 +35,6 @@ constexpr Color kGlass{6, 12, 28, 215};
 constexpr Color kGlassEdge{70, 104, 150, 200};
 constexpr Color kEnemyEdge{170, 80, 70, 200};
 
-TextStyle Aligned(TextStyle s, Align a) {
-  s.align = a;
-  return s;
-}
-
-TextStyle Shadowed(TextStyle s) {
-  s.shadow = true;
-  return s;
-}
-
 bool PlayersTurn() { return !Combat.CombatEnded && Game.Ship[Cb::AP] != kNotYourTurn; }
 
 std::string Turns(int n) { return std::to_string(n) + (n == 1 ? " turn" : " turns"); }

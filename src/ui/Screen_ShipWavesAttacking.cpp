@@ -91,17 +91,6 @@ std::string KeyName(bool allied, int k) {
   return std::to_string(k % 10);
 }
 
-TextStyle OneLine(TextStyle s, Align align = Align::Left) {
-  s.wrap = false;
-  s.align = align;
-  return s;
-}
-
-TextStyle Tinted(TextStyle s, Color c) {
-  s.color = c;
-  return s;
-}
-
 // A fleet symbol: "on" at rest, "over" under the mouse or while selected,
 // "off" for the ships standing by while an escort duel is fought.
 class SymbolButton : public Button {

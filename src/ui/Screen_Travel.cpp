@@ -54,16 +54,6 @@ constexpr Action kActions[] = {
      "settings or quit this program."},
 };
 
-TextStyle Centred(TextStyle s) {
-  s.align = Align::Centre;
-  return s;
-}
-
-TextStyle OneLine(TextStyle s) {
-  s.wrap = false;
-  return s;
-}
-
 // Shortens a line with "..." until it fits `width`.
 std::string Fit(const std::string& text, int width, const TextStyle& style) {
   int w = 0, h = 0;
@@ -124,9 +114,9 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
   missionCursor_->onClick = [this] { Select(missionMarkerTarget()); };
   missionCursor_->onDoubleClick = [this] { SelectAndTravel(missionMarkerTarget()); };
 
-  TextStyle nameStyle = Centred(Small(10));
+  TextStyle nameStyle = Aligned(Small(10), Align::Centre);
   nameStyle.shadow = true;  // readable over bright nebulae and the markers' corners
-  TextStyle priceStyle = OneLine(Centred(Title(10)));
+  TextStyle priceStyle = OneLine(Aligned(Title(10), Align::Centre));
   priceStyle.shadow = true;
   for (int i = 1; i <= kLocations; ++i) {
     Place& p = places_[i];
@@ -275,7 +265,7 @@ void Screen_Travel::BuildTargetPanel() {
   target_->name = "TargetDescriptionPanel";
   target_->fill = kPanelFill;
   target_->border = kRule;
-  targetTitle_ = &target_->AddLabel({12, 10, 266, 22}, "", OneLine(Centred(Title(15))));
+  targetTitle_ = &target_->AddLabel({12, 10, 266, 22}, "", OneLine(Aligned(Title(15), Align::Centre)));
   target_->AddBox({74, 39, 142, 142}, {0, 0, 0, 0}, kRule);
   targetPicture_ = &target_->AddPicture({75, 40, 140, 140}, "");
   targetFaction_ = &target_->AddLabel({14, 190, 262, 16}, "", OneLine(Body(11)));
@@ -294,7 +284,7 @@ void Screen_Travel::BuildOptionsPanel() {
   options_->name = "OptionsPanel";
   options_->fill = kPanelFill;
   options_->border = {120, 150, 200, 255};
-  options_->AddLabel({0, 10, 274, 24}, "Game options", Centred(Title(15)));
+  options_->AddLabel({0, 10, 274, 24}, "Game options", Aligned(Title(15), Align::Centre));
   struct Entry {
     const char* caption;
     std::function<void()> action;

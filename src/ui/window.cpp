@@ -103,6 +103,32 @@ TextStyle Small(int size) {
   return s;
 }
 
+TextStyle OneLine(TextStyle s) {
+  s.wrap = false;
+  return s;
+}
+
+TextStyle OneLine(TextStyle s, Align a) {
+  s.wrap = false;
+  s.align = a;
+  return s;
+}
+
+TextStyle Aligned(TextStyle s, Align a) {
+  s.align = a;
+  return s;
+}
+
+TextStyle Tinted(TextStyle s, Color c) {
+  s.color = c;
+  return s;
+}
+
+TextStyle Shadowed(TextStyle s) {
+  s.shadow = true;
+  return s;
+}
+
 std::string ItemPicture(const std::string& prefix, int k, PictureKind kind, bool hover, bool on) {
   const std::string nn = Two(k);
   switch (kind) {

@@ -74,6 +74,12 @@ TextStyle Title(int size = 16);                 // bright bold heading
 TextStyle Body(int size = 12);                  // running text
 TextStyle Caption(int size = 13);               // button captions, centred
 TextStyle Small(int size = 10);
+// Variations of a style.
+TextStyle OneLine(TextStyle s);            // no wrapping
+TextStyle OneLine(TextStyle s, Align a);   // no wrapping, aligned
+TextStyle Aligned(TextStyle s, Align a);
+TextStyle Tinted(TextStyle s, Color c);
+TextStyle Shadowed(TextStyle s);           // a dark drop shadow under the text
 constexpr Color kGold{236, 200, 120, 255};
 constexpr Color kText{214, 224, 238, 255};
 constexpr Color kDim{150, 166, 190, 255};
