@@ -3,6 +3,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/platform.h"
@@ -175,6 +176,136 @@ TEST_F(Dialogs, ButtonsKeepClearOfTheirWindowsFrame) {
   });
   Play("screen LongTexts\n");
   EXPECT_EQ(windows.size(), 18u);
+}
+
+// What a dialog shows, in window coordinates: its visible labels and buttons.
+struct Shown {
+  ui::Rect window;
+  std::vector<std::pair<std::string, ui::Rect>> labels;  // text and its rectangle
+  std::vector<ui::Rect> buttons;
+  std::vector<std::string> pictures;
+};
+
+Shown Look(int dialog) {
+  ui::Screen_Message& m = ui::MessageDialog(dialog);
+  Shown s;
+  s.window = m.Bounds();
+  for (const auto& c : m.Root().children) {
+    if (!c->visible) continue;
+    if (auto* b = dynamic_cast<ui::Button*>(c.get())) s.buttons.push_back(b->rect);
+    if (auto* p = dynamic_cast<ui::Picture*>(c.get()); p && !p->picture.empty()) s.pictures.push_back(p->picture);
+    auto* l = dynamic_cast<ui::Label*>(c.get());
+    if (!l || l->text.empty()) continue;
+    int w = 0, h = 0;
+    platform::MeasureText(l->text, l->style.wrap ? l->rect.w : 10000, l->style, w, h);
+    s.labels.emplace_back(l->text, ui::Rect{l->rect.x, l->rect.y, l->rect.w, std::max(l->rect.h, h)});
+  }
+  return s;
+}
+
+bool Overlap(const ui::Rect& a, const ui::Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+bool HasLabel(const Shown& s, const std::string& text) {
+  for (const auto& [t, r] : s.labels)
+    if (t == text) return true;
+  return false;
+}
+
+bool HasPicture(const Shown& s, const std::string& name) {
+  return std::find(s.pictures.begin(), s.pictures.end(), name) != s.pictures.end();
+}
+
+// Every field of a dialog lies inside it, clear of the other fields and above the buttons.
+void ExpectTidy(const Shown& s, const std::string& what) {
+  EXPECT_GE(s.window.y, 0) << what;
+  EXPECT_LE(s.window.y + s.window.h, platform::kCanvasHeight) << what;
+  for (size_t i = 0; i < s.labels.size(); ++i) {
+    const auto& [text, r] = s.labels[i];
+    EXPECT_GE(r.x, 0) << what << ": " << text;
+    EXPECT_LE(r.x + r.w, s.window.w) << what << ": " << text;
+    for (size_t j = i + 1; j < s.labels.size(); ++j)
+      EXPECT_FALSE(Overlap(r, s.labels[j].second)) << what << ": \"" << text << "\" runs into \"" << s.labels[j].first << "\"";
+    for (const ui::Rect& b : s.buttons) EXPECT_LE(r.y + r.h, b.y) << what << ": \"" << text << "\" reaches the buttons";
+  }
+}
+
+TEST_F(Dialogs, EveryDialogShowsTheFieldsOfItsKind) {
+  std::vector<std::pair<std::string, Shown>> seen;
+  ui::RegisterScreen("LongTexts", [&] {
+    for (const std::string& text : {std::string("Short."), LongText(5)}) {
+      AskYesNo("Boarding?", text, "Pirate_Corsair_scene.jpg");
+      seen.emplace_back("question with a picture", Look(2));
+      DialogContent block;
+      block.topic = "Fire guns";
+      block.text = text;
+      block.blockHeader = "Action-Points required:";
+      block.blockText = "2 AP";
+      Notify(block);
+      seen.emplace_back("notice with a second block", Look(3));
+      Notify(5, "Hostile encounter!",
+             "Pirates Corsair \"Alert! All hands to battle-stations. " + text + "\"", "Pirate_Corsair_scene.jpg");
+      seen.emplace_back("encounter", Look(5));
+      Notify(6, "Experience", text, "FederationLogo.jpg");
+      seen.emplace_back("experience", Look(6));
+      Notify(7, "Loot", text, "treasurer.jpg");
+      seen.emplace_back("loot", Look(7));
+      DialogContent step;
+      step.dialog = 8;
+      step.topic = "Retirement (1/5)";
+      step.title2 = "Step 1: Fortune";
+      step.text = text;
+      step.scoreLine = "Score: $16,666 / 10 = 1,666";
+      step.picture = "treasurer.jpg";
+      Notify(step);
+      seen.emplace_back("retirement step", Look(8));
+      DialogContent uniform;
+      uniform.dialog = 9;
+      uniform.topic = "Retirement (3/5)";
+      uniform.title2 = "Step 3: Promotion";
+      uniform.text = text;
+      uniform.scoreLine = "Score + 12% = 1,866";
+      uniform.newsText = "The fleet honours its veterans.";
+      uniform.uniform = "Uni-Fed-blank.jpg";
+      uniform.shoulder = "Uni-Fed-Capt-shoulder.jpg";
+      uniform.collar = "Uni-Fed-Capt-collar.jpg";
+      uniform.wings = "Fed-Pilotwings.jpg";
+      for (int r = 1; r <= 12; ++r) uniform.ribbons.push_back("Fed-Ribbon" + std::to_string(r) + ".jpg");
+      uniform.medals = {"Fed-Medal-SilverStar.jpg", "Fed-Medal-GoldStar.jpg", "MedalofHonor.jpg"};
+      Notify(uniform);
+      seen.emplace_back("uniform", Look(9));
+    }
+    Notify("Plain", "Nothing more.");
+    seen.emplace_back("plain notice after a second block", Look(3));
+  });
+  std::string script = "screen LongTexts\n";
+  for (int i = 0; i < 15; ++i) script += "key Return\n";
+  Play(script);
+  ASSERT_EQ(seen.size(), 15u);
+  for (const auto& [what, s] : seen) ExpectTidy(s, what);
+
+  const Shown& question = seen[0].second;
+  EXPECT_TRUE(HasPicture(question, "Pirate_Corsair_scene.jpg"));
+  EXPECT_EQ(question.buttons.size(), 2u) << "Yes and No";
+  EXPECT_TRUE(HasLabel(seen[1].second, "Action-Points required:"));
+  EXPECT_TRUE(HasLabel(seen[1].second, "2 AP"));
+  EXPECT_TRUE(HasLabel(seen[2].second, "Pirates Corsair")) << "the ship met on a line of its own";
+  const Shown& step = seen[5].second;
+  EXPECT_TRUE(HasLabel(step, "Step 1: Fortune"));
+  EXPECT_TRUE(HasLabel(step, "Score: $16,666 / 10 = 1,666"));
+  EXPECT_TRUE(HasPicture(step, "treasurer.jpg"));
+  const Shown& uniform = seen[6].second;
+  EXPECT_TRUE(HasPicture(uniform, "Uni-Fed-blank.jpg"));
+  EXPECT_TRUE(HasPicture(uniform, "Uni-Fed-Capt-shoulder.jpg"));
+  EXPECT_TRUE(HasPicture(uniform, "Fed-Pilotwings.jpg"));
+  EXPECT_TRUE(HasPicture(uniform, "Fed-Ribbon11.jpg"));
+  EXPECT_FALSE(HasPicture(uniform, "Fed-Ribbon12.jpg")) << "eleven ribbons at the most";
+  EXPECT_TRUE(HasPicture(uniform, "MedalofHonor.jpg"));
+  EXPECT_TRUE(HasLabel(uniform, "The fleet honours its veterans."));
+  EXPECT_TRUE(HasLabel(uniform, "Score + 12% = 1,866"));
+  EXPECT_TRUE(HasLabel(seen[8].second, "Action-Points required:")) << "a long text keeps its block";
+  EXPECT_FALSE(HasLabel(seen[14].second, "Action-Points required:")) << "a plain notice shows no block of the last one";
 }
 
 }  // namespace

@@ -52,11 +52,11 @@ void TakeOverShip(int type, int faction) {
 
 void SellOrKeep(int type, int faction) {
   const int64_t price = shipStat(type, Stat::Price) / 5;
-  const int choice = UI().Choose("Keep enemy ship?",
-                                 "Your first officer comes over to you and asks you whether you wish to SELL the "
-                                 "captured ship or KEEP it? If you decide to SELL it you would get $ " +
-                                     FormatMoney(price) + ".",
-                                 "Sell it", "Keep it");
+  const int choice = UI().ChooseWithPicture("Keep enemy ship?",
+                                            "Your first officer comes over to you and asks you whether you wish to "
+                                            "SELL the captured ship or KEEP it? If you decide to SELL it you would "
+                                            "get $ " + FormatMoney(price) + ".",
+                                            "Sell it", "Keep it", shipPictureName(type, faction) + "_scene.jpg");
   if (choice == 1) {
     AddCredits(price);
     Notify("Enemy ship sold!", "You sell the enemy ship for $ " + FormatMoney(price) + ". Good deal!");

@@ -72,7 +72,8 @@ void OfferBoarding() {
   if (s[Sh::CargoSpace] == 5) m = 10;
   e[Cb::BoardingOffered] = 1;
   if (m >= 31) return;
-  if (!AskYesNo("Boarding?", "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?"))
+  if (!AskYesNo("Boarding?", "The shields of the enemy ship are weak. Do you want to try to board and capture the ship?",
+                shipPictureName(e[Sh::ShipType], e[Sh::ShipFaction]) + "_scene.jpg"))
     return;
   e[Cb::BoardingStarted] = 1;
   EndCombat();

@@ -127,7 +127,8 @@ bool OpenSecretData() {
   std::string text = "You receive some transmissions including secret data. You download " + std::to_string(n) +
                      " units of secret data on large data carriers.";
   if (left > 0) text += " You have to leave " + std::to_string(left) + " units behind, due to limited cargo space.";
-  if (UI().Choose("Secret data:", text, "Keep (Illegal)", "Delete") != 1) return false;
+  if (UI().ChooseWithPicture("Secret data:", text, "Keep (Illegal)", "Delete", "GeneralMissionPic.jpg") != 1)
+    return false;
   if (Game.Ship[Sh::Targeting] != 5) {
     Notify("N/A",
            "Sorry, you need to have the \"spy equipment\" upgrade for your ship in order to decode the data.");

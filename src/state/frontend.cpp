@@ -37,4 +37,31 @@ bool AskYesNo(const std::string& topic, const std::string& text) {
   return yes;
 }
 
+bool AskYesNo(const std::string& topic, const std::string& text, const std::string& picture) {
+  const bool yes = Run.Presimulating ? true : UI().AskWithPicture(topic, text, picture);
+  Run.DialogResult = yes ? 1 : 0;
+  return yes;
+}
+
+void Notify(const DialogContent& d) {
+  if (Run.Presimulating) return;
+  UI().ShowDialog(d);
+}
+
+std::string MergedText(const DialogContent& d) {
+  std::string out;
+  const auto add = [&out](const std::string& part) {
+    if (part.empty()) return;
+    if (!out.empty()) out += ' ';
+    out += part;
+  };
+  add(d.title2);
+  add(d.text);
+  add(d.blockHeader);
+  add(d.blockText);
+  add(d.scoreLine);
+  add(d.newsText);
+  return out;
+}
+
 }  // namespace qm

@@ -5,8 +5,25 @@
 // rule's next step, and a modal screen returns when it closes. The SDL screens,
 // the headless console and the tests each implement it.
 #include <string>
+#include <vector>
 
 namespace qm {
+
+// Everything a message dialog shows; each dialog uses the fields of its kind.
+struct DialogContent {
+  int dialog = 3;  // 1..9
+  std::string topic, text, picture;
+  std::string title2;                  // dialog 8: the second title
+  std::string scoreLine;               // dialogs 8 and 9: the score line under the text
+  std::string blockHeader, blockText;  // dialog 3: a second block ("Action-Points required:")
+  // Dialog 9, the uniform: its body, the shoulder and collar rank pictures, the
+  // pilot wings, the ribbons (up to eleven) and medals, and a line of news.
+  std::string uniform, shoulder, collar, wings;
+  std::vector<std::string> ribbons, medals;
+  std::string newsText;
+};
+// The dialog's fields as one text, for frontends that show a plain notice.
+std::string MergedText(const DialogContent& d);
 
 // Screens a rule may ask to show modally.
 enum class Screen {
@@ -28,11 +45,22 @@ class Frontend {
   // Message dialogs 1..9; dialog 3 is the general notice. `picture` may be empty.
   virtual void Message(int dialog, const std::string& topic, const std::string& text,
                        const std::string& picture) = 0;
+  // A dialog with every field of its kind; frontends without such dialogs show
+  // the fields merged into one text.
+  virtual void ShowDialog(const DialogContent& d) { Message(d.dialog, d.topic, MergedText(d), d.picture); }
   // The general yes/no question (dialog 4). True means yes.
   virtual bool Ask(const std::string& topic, const std::string& text) = 0;
+  // The question with a picture (dialog 2); frontends without pictures just ask.
+  virtual bool AskWithPicture(const std::string& topic, const std::string& text, const std::string& /*picture*/) {
+    return Ask(topic, text);
+  }
   // A question with two named buttons; returns 1 or 2.
   virtual int Choose(const std::string& topic, const std::string& text, const std::string& first,
                      const std::string& second) = 0;
+  virtual int ChooseWithPicture(const std::string& topic, const std::string& text, const std::string& first,
+                                const std::string& second, const std::string& /*picture*/) {
+    return Choose(topic, text, first, second);
+  }
   // Shows a screen modally; returns when it closes.
   virtual void ShowScreen(Screen screen) = 0;
   // Hides a modal screen that a rule closes from inside (the travel screen at arrival).
@@ -62,5 +90,9 @@ void Notify(const std::string& topic, const std::string& text, const std::string
 // The same in message dialog `dialog`: 5 an encounter, 6 experience gained, 7 loot.
 void Notify(int dialog, const std::string& topic, const std::string& text, const std::string& picture = "");
 bool AskYesNo(const std::string& topic, const std::string& text);
+// The question with a picture (dialog 2).
+bool AskYesNo(const std::string& topic, const std::string& text, const std::string& picture);
+// A dialog with its own fields (second title, score line, uniform ...).
+void Notify(const DialogContent& d);
 
 }  // namespace qm

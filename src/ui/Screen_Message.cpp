@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "ui/screens.h"
 
@@ -25,11 +26,24 @@ const std::array<Layout, 10> kLayouts{{
     {305, 466, {18, 16, 269, 26}, {20, 52, 265, 170}, {20, 234, 265, 170}, 416, false},
     {470, 146, {128, 14, 326, 24}, {16, 16, 96, 96}, {128, 44, 326, 50}, 100, true},
     {464, 136, {128, 12, 320, 24}, {16, 16, 96, 96}, {128, 40, 320, 44}, 92, true},
-    {543, 349, {24, 18, 495, 28}, {0, 0, 0, 0}, {24, 60, 495, 226}, 300, false},
+    {543, 349, {24, 18, 495, 28}, {24, 62, 150, 150}, {24, 60, 495, 226}, 300, false},
     {666, 333, {236, 18, 410, 28}, {20, 20, 200, 248}, {236, 60, 410, 212}, 284, false},
 }};
 
 constexpr int kButtonW = 116, kButtonH = 34;
+constexpr int kScoreH = 22;  // the score line under the text
+constexpr int kBlockH = 50;  // dialog 3's second block: header, rule, text
+
+// Where dialog 9's awards sit on the uniform (window coordinates; the uniform
+// fills 20, 20, 200 x 248): rank boards on the shoulders, rank pins by the
+// collar, wings on the right breast, ribbons in rows of three on the left
+// breast and the medals under them.
+constexpr Rect kShoulders[2] = {{30, 36, 52, 14}, {138, 36, 52, 14}};
+constexpr Rect kCollars[2] = {{88, 28, 18, 14}, {134, 28, 18, 14}};
+constexpr Rect kWings{128, 98, 62, 18};
+constexpr int kRibbonX = 36, kRibbonY = 100, kRibbonW = 24, kRibbonH = 8, kRibbonGap = 2, kRibbonsPerRow = 3;
+constexpr int kMaxRibbons = 11, kMaxMedals = 3;
+constexpr int kMedalX = 38, kMedalY = 146, kMedalW = 18, kMedalH = 30, kMedalGap = 4;
 constexpr int kCanvasMargin = 8;      // a grown dialog keeps this much of the screen below visible
 constexpr int kSmallestGrowing = 10;  // below this type size a dialog grows instead of shrinking its text
 
@@ -45,6 +59,28 @@ Screen_Message::Screen_Message(int dialog)
   picture_ = &AddPicture(l.picture, "");
   topic_ = &AddLabel(l.topic, "", Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15));
   text_ = &AddLabel(l.text, "", Body(12));
+  if (dialog_ == 9) {
+    for (const Rect& r : kShoulders) shoulders_.push_back(&AddPicture(r, ""));
+    for (const Rect& r : kCollars) collars_.push_back(&AddPicture(r, ""));
+    wings_ = &AddPicture(kWings, "");
+    for (int i = 0; i < kMaxRibbons; ++i) {
+      const int row = i / kRibbonsPerRow, col = i % kRibbonsPerRow;
+      ribbons_.push_back(&AddPicture({kRibbonX + col * (kRibbonW + kRibbonGap), kRibbonY + row * (kRibbonH + kRibbonGap),
+                                      kRibbonW, kRibbonH},
+                                     ""));
+    }
+    for (int i = 0; i < kMaxMedals; ++i)
+      medals_.push_back(&AddPicture({kMedalX + i * (kMedalW + kMedalGap), kMedalY, kMedalW, kMedalH}, ""));
+  }
+  title2_ = &AddLabel({l.topic.x, l.topic.y, l.topic.w, 22}, "", Title(14));
+  title2_->style.color = kGold;
+  score_ = &AddLabel({l.text.x, l.text.y, l.text.w, kScoreH}, "", OneLine(Title(13)));
+  score_->style.color = kGold;
+  news_ = &AddLabel({l.text.x, l.text.y, l.text.w, 18}, "", Small(11));
+  news_->style.color = kDim;
+  blockHeader_ = &AddLabel({l.text.x, l.text.y, l.text.w, 16}, "", OneLine(Title(12)));
+  blockRule_ = &AddBox({l.text.x, l.text.y, l.text.w, 1}, {96, 120, 160, 160});
+  blockText_ = &AddLabel({l.text.x, l.text.y, l.text.w, 30}, "", Body(11));
   if (dialog_ == 5) {
     encounter_ = &AddLabel({l.text.x, l.text.y, l.text.w, 16}, "Encounter:", Small(11));
     encounter_->style.color = kDim;
@@ -67,7 +103,20 @@ void Screen_Message::Finish(int result) {
 
 int Screen_Message::Run(const std::string& topic, const std::string& text, const std::string& picture,
                         Buttons buttons, const std::string& first, const std::string& second) {
+  DialogContent d;
+  d.dialog = dialog_;
+  d.topic = topic;
+  d.text = text;
+  d.picture = picture;
+  return Run(d, buttons, first, second);
+}
+
+int Screen_Message::Run(const DialogContent& d, Buttons buttons, const std::string& first, const std::string& second) {
   const Layout& l = kLayouts[dialog_];
+  const std::string& topic = d.topic;
+  const std::string& text = d.text;
+  // Dialog 9 shows the uniform in the picture's place.
+  const std::string picture = dialog_ == 9 && !d.uniform.empty() ? d.uniform : d.picture;
   const bool withPicture = !picture.empty() && l.picture.w > 0;
   // An encounter names the ship met, then quotes the alert: the name goes on a
   // line of its own under "Encounter:".
@@ -90,12 +139,24 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   topic_->Set(topic);
   picture_->Set(picture);
   picture_->Show(withPicture);
-  // The small dialogs put a picture at the left of the text.
+  // The small dialogs and dialog 8 put a picture at the left of the text.
   Rect textRect = dialog_ == 5 ? encounterText : l.text;
-  if (withPicture && (dialog_ == 3 || dialog_ == 4)) {
+  if (withPicture && (dialog_ == 3 || dialog_ == 4 || dialog_ == 8)) {
     textRect.x += l.picture.w + 12;
     textRect.w -= l.picture.w + 12;
   }
+  // A second title goes under the topic, a score line, a line of news and a
+  // second block under the text: each takes its room from the text's place.
+  const bool withTitle2 = !d.title2.empty();
+  const bool withScore = !d.scoreLine.empty() && (dialog_ == 8 || dialog_ == 9);
+  const bool withNews = !d.newsText.empty() && dialog_ == 9;
+  const bool withBlock = !d.blockHeader.empty() && dialog_ == 3;
+  if (withTitle2) {
+    textRect.y += 26;
+    textRect.h -= 26;
+  }
+  const int below = (withScore ? kScoreH + 4 : 0) + (withNews ? 20 : 0) + (withBlock ? kBlockH : 0);
+  textRect.h -= below;
   // The topic stays on one line: a long one gets a smaller type.
   TextStyle topicStyle = Title(dialog_ == 8 || dialog_ == 9 ? 18 : 15);
   topicStyle.wrap = false;
@@ -117,6 +178,7 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   picture_->rect = l.picture;
   if (l.picture.y > l.topic.y) picture_->rect.y += shift;
   textRect.y += shift;
+  if (dialog_ == 8 && withPicture) picture_->rect.y = textRect.y;
   if (encounter_) {
     encounter_->rect.y = l.text.y + shift;
     ship_->rect.y = l.text.y + 16 + shift;
@@ -137,6 +199,26 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   textRect.h += extra;
   extra += shift;
   text_->rect = textRect;
+  // The fields under the text follow it down when the dialog grows.
+  int y = textRect.y + textRect.h + 4;
+  title2_->rect = {textRect.x, textRect.y - 26, textRect.w, 22};
+  title2_->Set(withTitle2 ? d.title2 : "");
+  title2_->Show(withTitle2);
+  news_->rect = {textRect.x, y, textRect.w, 18};
+  news_->Set(withNews ? d.newsText : "");
+  news_->Show(withNews);
+  if (withNews) y += 20;
+  score_->rect = {textRect.x, y, textRect.w, kScoreH};
+  score_->Set(withScore ? d.scoreLine : "");
+  score_->Show(withScore);
+  if (withScore) y += kScoreH + 4;
+  blockHeader_->rect = {textRect.x, y, textRect.w, 16};
+  blockRule_->rect = {textRect.x, y + 18, textRect.w, 1};
+  blockText_->rect = {textRect.x, y + 22, textRect.w, kBlockH - 24};
+  blockHeader_->Set(withBlock ? d.blockHeader : "");
+  blockText_->Set(withBlock ? d.blockText : "");
+  for (Control* c : std::initializer_list<Control*>{blockHeader_, blockRule_, blockText_}) c->Show(withBlock);
+  if (dialog_ == 9) ShowUniformParts(d);
   Root().rect = {(platform::kCanvasWidth - l.w) / 2, (platform::kCanvasHeight - l.h - extra) / 2, l.w, l.h + extra};
   for (Button* b : {continue_, yes_, no_}) b->rect.y = l.buttonsY + extra;
   if (rule_) rule_->rect.y = l.buttonsY - 10 + extra;
@@ -155,6 +237,30 @@ int Screen_Message::Run(const std::string& topic, const std::string& text, const
   result_ = ask ? 2 : 0;  // anything but a "Yes" counts as "No"
   Show();
   return result_;
+}
+
+void Screen_Message::ShowUniformParts(const DialogContent& d) {
+  const bool uniform = !d.uniform.empty();
+  for (Picture* p : shoulders_) {
+    p->Set(d.shoulder);
+    p->Show(uniform && !d.shoulder.empty());
+  }
+  for (Picture* p : collars_) {
+    p->Set(d.collar);
+    p->Show(uniform && !d.collar.empty());
+  }
+  wings_->Set(d.wings);
+  wings_->Show(uniform && !d.wings.empty());
+  for (size_t i = 0; i < ribbons_.size(); ++i) {
+    const bool worn = uniform && i < d.ribbons.size();
+    ribbons_[i]->Set(worn ? d.ribbons[i] : "");
+    ribbons_[i]->Show(worn);
+  }
+  for (size_t i = 0; i < medals_.size(); ++i) {
+    const bool worn = uniform && i < d.medals.size();
+    medals_[i]->Set(worn ? d.medals[i] : "");
+    medals_[i]->Show(worn);
+  }
 }
 
 Screen_Message& MessageDialog(int dialog) {

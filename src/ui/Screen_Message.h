@@ -4,7 +4,9 @@
 // is refused). Enter or Space take "Continue" or "Yes"; Escape takes "No", or
 // "Continue" when that is the only button.
 #include <string>
+#include <vector>
 
+#include "state/frontend.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -18,6 +20,10 @@ class Screen_Message : public Window {
   // "No" (or the second), 0 for "Continue". `first`/`second` rename Yes and No.
   int Run(const std::string& topic, const std::string& text, const std::string& picture, Buttons buttons,
           const std::string& first = "Yes", const std::string& second = "No");
+  // The same with every field of the dialog's kind: the second title and score
+  // line of dialog 8, the second block of dialog 3, the uniform of dialog 9.
+  int Run(const DialogContent& d, Buttons buttons, const std::string& first = "Yes",
+          const std::string& second = "No");
   int Dialog() const { return dialog_; }
 
  protected:
@@ -25,6 +31,7 @@ class Screen_Message : public Window {
 
  private:
   void Finish(int result);
+  void ShowUniformParts(const DialogContent& d);
   int dialog_;
   int result_ = 0;
   Label* topic_;
@@ -36,6 +43,15 @@ class Screen_Message : public Window {
   Box* rule_ = nullptr;  // the line over the buttons
   Label* encounter_ = nullptr;  // dialog 5: "Encounter:" and the ship met
   Label* ship_ = nullptr;
+  Label* title2_ = nullptr;     // dialog 8's second title (9's step title)
+  Label* score_ = nullptr;      // the score line of dialogs 8 and 9
+  Label* blockHeader_ = nullptr;  // dialog 3's second block
+  Box* blockRule_ = nullptr;
+  Label* blockText_ = nullptr;
+  Label* news_ = nullptr;       // dialog 9's line of news
+  // Dialog 9: the rank pictures, wings, ribbons and medals worn on the uniform.
+  std::vector<Picture*> shoulders_, collars_, ribbons_, medals_;
+  Picture* wings_ = nullptr;
 };
 
 template <int N>

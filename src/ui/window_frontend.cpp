@@ -39,6 +39,37 @@ void WindowFrontend::Message(int dialog, const std::string& topic, const std::st
   MessageDialog(d).Run(topic, text, picture, Screen_Message::Buttons::Continue);
 }
 
+void WindowFrontend::ShowDialog(const DialogContent& d) {
+  if (Quitting()) return;
+  DialogContent shown = d;
+  shown.dialog = d.dialog >= 1 && d.dialog <= 9 ? d.dialog : 3;
+  MessageDialog(shown.dialog).Run(shown, Screen_Message::Buttons::Continue);
+}
+
+namespace {
+// A question with a picture is asked in dialog 2, one without in dialog 4.
+int AskIn(const std::string& topic, const std::string& text, const std::string& picture, const std::string& first,
+          const std::string& second) {
+  DialogContent d;
+  d.dialog = picture.empty() ? 4 : 2;
+  d.topic = topic;
+  d.text = text;
+  d.picture = picture;
+  return MessageDialog(d.dialog).Run(d, Screen_Message::Buttons::YesNo, first, second) == 1 ? 1 : 2;
+}
+}  // namespace
+
+bool WindowFrontend::AskWithPicture(const std::string& topic, const std::string& text, const std::string& picture) {
+  if (Quitting()) return false;
+  return AskIn(topic, text, picture, "Yes", "No") == 1;
+}
+
+int WindowFrontend::ChooseWithPicture(const std::string& topic, const std::string& text, const std::string& first,
+                                      const std::string& second, const std::string& picture) {
+  if (Quitting()) return 2;
+  return AskIn(topic, text, picture, first, second);
+}
+
 bool WindowFrontend::Ask(const std::string& topic, const std::string& text) {
   if (Quitting()) return false;
   return MessageDialog(4).Run(topic, text, "", Screen_Message::Buttons::YesNo) == 1;

@@ -12,7 +12,11 @@ namespace qm::ui {
 class WindowFrontend : public Frontend {
  public:
   void Message(int dialog, const std::string& topic, const std::string& text, const std::string& picture) override;
+  void ShowDialog(const DialogContent& d) override;
   bool Ask(const std::string& topic, const std::string& text) override;
+  bool AskWithPicture(const std::string& topic, const std::string& text, const std::string& picture) override;
+  int ChooseWithPicture(const std::string& topic, const std::string& text, const std::string& first,
+                        const std::string& second, const std::string& picture) override;
   int Choose(const std::string& topic, const std::string& text, const std::string& first,
              const std::string& second) override;
   void ShowScreen(Screen screen) override;

@@ -15,13 +15,17 @@ void HandleDeath() {
     Run.GameEnded = true;  // no new chance: the caller ends the game
     return;
   }
-  Notify("New chance",
-         "What happened? You got killed... Even the best fail sometimes. Do not worry, you get a new chance as long "
-         "as you have enough life points left. You receive one life point for every campaign ribbon / promotion you "
-         "receive. Feel free to use the Save/Load option in the Options-Menu to save/restore a game session as well. "
-         "Lifepoints: " +
-             std::to_string(lives),
-         "ghostshipr.jpg");
+  DialogContent d;
+  d.dialog = 8;
+  d.topic = "New chance";
+  d.title2 = "What happened? You got killed...";
+  d.text =
+      "Even the best fail sometimes. Do not worry, you get a new chance as long as you have enough life points left. "
+      "You receive one life point for every campaign ribbon / promotion you receive. Feel free to use the Save/Load "
+      "option in the Options-Menu to save/restore a game session as well.";
+  d.scoreLine = "Lifepoints: " + std::to_string(lives);
+  d.picture = "ghostshipr.jpg";
+  Notify(d);
   s[Sh::Alive] = 1;
   s[Sh::ShieldEnergy] = maxShields(s[Sh::ShipType], s[Sh::Engines], s[Sh::CargoSpace]);
   if (Run.TravelScreenVisible) Run.FlightAborted = true;  // the travel screen closes and the flight ends

@@ -52,8 +52,17 @@ int highlighted = 0;
 
 std::string Money(long long v) { return FormatMoney(v); }
 
-void Step(int k, const std::string& text, const std::string& picture) {
-  UI().Message(3, "Retirement (" + std::to_string(k) + "/5)", text, picture);
+// One step of the retirement in its dialog: the step's title, what it counts and the score line.
+void Step(int k, const std::string& title, const std::string& text, const std::string& score,
+          const std::string& picture) {
+  DialogContent d;
+  d.dialog = 8;
+  d.topic = "Retirement (" + std::to_string(k) + "/5)";
+  d.title2 = title;
+  d.text = text;
+  d.scoreLine = score;
+  d.picture = picture;
+  Notify(d);
 }
 
 std::string PercentLine(const std::string& head, long long percent, long long score) {
@@ -73,11 +82,10 @@ long long FortuneStep() {
   const long long ship = shipStat(Game.Ship[Sh::ShipType], Stat::Price) / 3;
   const long long fortune = credits + ship;
   const long long s = fortune / 10;
-  Step(1,
-       "Step 1: Fortune At the time of your retirement you are left with a fortune of $" + Money(fortune) +
-           ". This includes your credits ($" + Money(credits) + ") and your own ship ($" + Money(ship) +
-           "). Score: $" + Money(fortune) + " / 10 = " + Money(s),
-       "treasurer.jpg");
+  Step(1, "Step 1: Fortune",
+       "At the time of your retirement you are left with a fortune of $" + Money(fortune) +
+           ". This includes your credits ($" + Money(credits) + ") and your own ship ($" + Money(ship) + ").",
+       "Score: $" + Money(fortune) + " / 10 = " + Money(s), "treasurer.jpg");
   return s;
 }
 
@@ -92,10 +100,8 @@ long long AgeStep(long long s) {
                                     : ". You will be dying shortly. Adventuring was your life.";
   const long long next = ApplyPercent(s, p);
   const std::string sign = p < 1 ? " - " : " + ";
-  Step(2,
-       "Step 2: Age You retire at the age of " + std::to_string(age) + phrase + " Score: " + Money(s) + sign +
-           std::to_string(std::llabs(p)) + "% = " + Money(next),
-       portraitPicture());
+  Step(2, "Step 2: Age", "You retire at the age of " + std::to_string(age) + phrase,
+       "Score: " + Money(s) + sign + std::to_string(std::llabs(p)) + "% = " + Money(next), portraitPicture());
   return next;
 }
 
@@ -108,21 +114,34 @@ long long PromotionStep(long long s) {
   if (p[Pl::MedalOfHonor]) awards += MedalPhrase(2, faction);
   const int q = PromotionPercent(p[Pl::Rank], p[Pl::Ribbons], p[Pl::SilverStar], p[Pl::GoldStar], p[Pl::MedalOfHonor]);
   const long long next = ApplyPercent(s, q);
-  Step(3,
-       "Step 3: Promotion You reached the rank of " + rankName(p[Pl::Rank]) + " and were awarded: " + awards + ". " +
-           PercentLine("Score", q, next),
-       ShowUniform().body);
+  // This step shows the uniform with every award.
+  const Uniform u = ShowUniform();
+  DialogContent d;
+  d.dialog = 9;
+  d.topic = "Retirement (3/5)";
+  d.title2 = "Step 3: Promotion";
+  d.text = "You reached the rank of " + rankName(p[Pl::Rank]) + " and were awarded: " + awards + ".";
+  d.scoreLine = PercentLine("Score", q, next);
+  d.uniform = u.body;
+  d.shoulder = u.shoulder;
+  d.collar = u.collar;
+  d.wings = u.wings;
+  for (const std::string& a : u.awards) {
+    if (a.find("Ribbon") != std::string::npos) d.ribbons.push_back(a);
+    if (a.find("Medal") != std::string::npos) d.medals.push_back(a);
+  }
+  Notify(d);
   return next;
 }
 
 long long PlanetStep(long long s) {
   const int faction = Game.Player[Pl::Faction];
-  const std::string head = "Step 4: Your own planet ";
+  const std::string head = "Step 4: Your own planet";
   if (Game.Player[Pl::OwnPlanetPromised] != 1) {
-    Step(4,
-         head + "You were not famous enough for the government to promise you your own planet. Maybe you\u00b4ll "
-                "achieve this next time. Score + 0% = " + Money(s),
-         "");
+    Step(4, head,
+         "You were not famous enough for the government to promise you your own planet. Maybe you\u00b4ll achieve "
+         "this next time.",
+         "Score + 0% = " + Money(s), "");
     return s;
   }
   const OwnPlanet planet = FactionPlanet(faction);
@@ -131,34 +150,33 @@ long long PlanetStep(long long s) {
   const std::string picture = locationPictureName(planet.system, planet.location);
   if (Game.SystemData[planet.system][Sys::Owner] == faction) {
     const long long next = s + (s / 100) * 12;
-    Step(4,
-         head + "For your good services the government had granted you the ownership of the planet " + name +
-             " in the " + system + " system. Score + 12% = " + Money(next),
-         picture + "r.jpg");
+    Step(4, head,
+         "For your good services the government had granted you the ownership of the planet " + name + " in the " +
+             system + " system.",
+         "Score + 12% = " + Money(next), picture + "r.jpg");
     return next;
   }
-  Step(4,
-       head + "Your government has promised you to grant you the planet " + name + " in the " + system +
+  Step(4, head,
+       "Your government has promised you to grant you the planet " + name + " in the " + system +
            " system. However at the time you retire their promise is worthless, because your faction is not in "
-           "control of this planet. Score + 0% = " + Money(s),
-       picture + "rg.jpg");
+           "control of this planet.",
+       "Score + 0% = " + Money(s), picture + "rg.jpg");
   return s;
 }
 
 long long CivilWarStep(long long s) {
-  const std::string head = "Step 5: Civil War ";
+  const std::string head = "Step 5: Civil War";
   if (Game.Player[Pl::CivilWarWon] != 0) {
     const long long next = s + (s / 100) * 25;
-    Step(5,
-         head + "Congratulations! You won the civil war for your nation! You will always be known as a legendary "
-                "hero. Score + 25% = " + Money(next),
-         "Victory.jpg");
+    Step(5, head,
+         "Congratulations! You won the civil war for your nation! You will always be known as a legendary hero.",
+         "Score + 25% = " + Money(next), "Victory.jpg");
     return next;
   }
-  Step(5,
-       head + "During your service the civil war was not ended. You were not able to help your faction win the war. "
-              "Next time try harder!. Score + 0% = " + Money(s),
-       "Victoryg.jpg");
+  Step(5, head,
+       "During your service the civil war was not ended. You were not able to help your faction win the war. Next "
+       "time try harder!.",
+       "Score + 0% = " + Money(s), "Victoryg.jpg");
   return s;
 }
 
