@@ -158,6 +158,10 @@ TEST_F(PlanetServices, ThePlanetScreenFacts) {
   EXPECT_FALSE(earth.description.empty());
   EXPECT_EQ(earth.picture, "Sun");
   EXPECT_EQ(planetFacts(3, 2).picture, "city_hope");
+  // The planet screen shows a city where the world gives one, else the planet's own view, never a sun.
+  EXPECT_EQ(planetScreenPicture(3, 2), "city_hope");
+  EXPECT_EQ(planetScreenPicture(1, 2), "Earthr");
+  EXPECT_EQ(planetScreenPicture(1, 4), "Marsr");
   EXPECT_EQ(planetFacts(1, 8).classLine, "Class: Pirate hideout");
   EXPECT_EQ(locationClassLine(Kind::Agricultural), "Class: Agricultural");
   EXPECT_EQ(locationClassLine(0), "Class: ?");

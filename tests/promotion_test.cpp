@@ -275,5 +275,86 @@ TEST_F(Promotion, UniformAndPersonalStatus) {
   EXPECT_NE(text.find("\"lives\" left"), std::string::npos);
 }
 
+TEST_F(Promotion, AwardsWornCarryTheNamesTheirAwardsWereGivenWith) {
+  Game.Player[Pl::Faction] = 2;
+  Game.Player[Pl::Ribbons] = 3;
+  Game.Player[Pl::SilverStar] = 0;
+  Game.Player[Pl::GoldStar] = 1;
+  Game.Player[Pl::MedalOfHonor] = 0;
+  std::vector<AwardWorn> worn = AwardsWorn();
+  ASSERT_EQ(worn.size(), 4u);
+  // The third ribbon is the one of level 5, the gold medal comes after the ribbons.
+  EXPECT_EQ(worn[0].picture, "Outerrim-Ribbon1.jpg");
+  EXPECT_EQ(worn[0].name, RibbonName(2, 2) + " campaign ribbon");
+  EXPECT_EQ(worn[2].picture, "Outerrim-Ribbon3.jpg");
+  EXPECT_EQ(worn[2].motto, RibbonMotto(2, 5));
+  EXPECT_FALSE(worn[2].medal);
+  EXPECT_TRUE(worn[3].medal);
+  EXPECT_EQ(worn[3].picture, "Outerrim-Medal-GoldStar.jpg");
+  EXPECT_EQ(worn[3].name, "\"Gold Eagle\" medal");
+
+  // More ribbons than campaigns (a cheat) still wear eleven; every medal after them.
+  Game.Player[Pl::Ribbons] = 14;
+  Game.Player[Pl::SilverStar] = 1;
+  Game.Player[Pl::MedalOfHonor] = 1;
+  worn = AwardsWorn();
+  ASSERT_EQ(worn.size(), 14u);
+  EXPECT_EQ(worn[10].picture, "Outerrim-Ribbon11.jpg");
+  EXPECT_EQ(worn[10].name, RibbonName(2, 17) + " campaign ribbon");
+  EXPECT_EQ(worn[11].picture, "Outerrim-Medal-SilverStar.jpg");
+  EXPECT_EQ(worn[13].picture, "MedalofHonor.jpg");
+  for (const AwardWorn& a : worn) EXPECT_FALSE(a.motto.empty()) << a.picture;
+
+  Game.Player[Pl::Ribbons] = 0;
+  Game.Player[Pl::SilverStar] = Game.Player[Pl::GoldStar] = Game.Player[Pl::MedalOfHonor] = 0;
+  EXPECT_TRUE(AwardsWorn().empty());
+}
+
+TEST_F(Promotion, RankInsigniaAndLevelProgress) {
+  EXPECT_EQ(RankInsigniaPicture(1, 1), "Fed_Rank1.jpg");
+  EXPECT_EQ(RankInsigniaPicture(2, 4), "OR_Rank4.jpg");
+  EXPECT_EQ(RankInsigniaPicture(3, 7), "Coal_Rank7.jpg");
+  EXPECT_EQ(RankInsigniaPicture(4, 8), "Synd_Rank8.jpg");
+  EXPECT_EQ(RankInsigniaPicture(0, 3), "");
+  EXPECT_EQ(RankInsigniaPicture(1, 9), "");
+
+  Game.Player[Pl::Level] = 1;
+  Game.Player[Pl::Experience] = 2000;  // of 8,000
+  EXPECT_EQ(LevelProgressPercent(), 25);
+  Game.Player[Pl::Experience] = 7999;
+  EXPECT_EQ(LevelProgressPercent(), 99);
+  Game.Player[Pl::Experience] = -50;
+  EXPECT_EQ(LevelProgressPercent(), 0);
+  Game.Player[Pl::Level] = 16;
+  Game.Player[Pl::Experience] = 2000000000;  // far beyond 2,700,000, without overflow
+  EXPECT_EQ(LevelProgressPercent(), 100);
+  Game.Player[Pl::Level] = 19;
+  Game.Player[Pl::Experience] = 0;
+  EXPECT_EQ(LevelProgressPercent(), 100);
+}
+
+TEST_F(Promotion, TreeStructureAndLearnedCounts) {
+  EXPECT_TRUE(PrerequisitePositions(1).empty());
+  EXPECT_TRUE(PrerequisitePositions(2).empty());
+  EXPECT_EQ(PrerequisitePositions(4), std::vector<int>{1});
+  EXPECT_EQ(PrerequisitePositions(6), std::vector<int>{2});
+  EXPECT_EQ(PrerequisitePositions(8), (std::vector<int>{4, 5}));
+  EXPECT_EQ(PrerequisitePositions(10), (std::vector<int>{7, 8, 9}));
+  EXPECT_TRUE(PrerequisitePositions(11).empty());
+
+  for (int id = 0; id < 102; ++id) Game.NonCombatAbilities[id] = Game.CombatAbilities[id] = 0;
+  EXPECT_EQ(LearnedInCategory(1, 1), 0);
+  Game.NonCombatAbilities[1] = Game.NonCombatAbilities[8] = 1;  // Trader, Advanced Tycoon
+  Game.NonCombatAbilities[11] = 1;                               // Tracking: the Mercenary tree
+  Game.CombatAbilities[10] = 1;                                  // Taunt is in no tree
+  Game.CombatAbilities[34] = 1;                                  // Focus beam II: Attack
+  EXPECT_EQ(LearnedInCategory(1, 1), 2);
+  EXPECT_EQ(LearnedInCategory(1, 2), 1);
+  EXPECT_EQ(LearnedInCategory(1, 3), 0);
+  EXPECT_EQ(LearnedInCategory(2, 1), 0);
+  EXPECT_EQ(LearnedInCategory(2, 2), 1);
+  EXPECT_EQ(LearnedInCategory(2, 3), 0);
+}
+
 }  // namespace
 }  // namespace qm

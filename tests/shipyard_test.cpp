@@ -242,6 +242,54 @@ TEST_F(Shipyard, CrewIsHiredWhereItsTypeIsOffered) {
   EXPECT_EQ(fe.shown.back().text, "Your ship cannot carry more crew members!");
 }
 
+TEST_F(Shipyard, TheHiringScreensReasonIsTheRefusalOfHiringAndSaysNothingItself) {
+  Game.Player[Pl::Credits] = 100000;
+  // Each arrangement: whether a type can be hired before money is looked at,
+  // and the very refusal hiring would show.
+  const auto check = [this](const char* where) {
+    for (int type = 0; type <= kCrewTypes + 1; ++type) {
+      SCOPED_TRACE(std::string(where) + ", crew type " + std::to_string(type));
+      const size_t shownBefore = fe.shown.size();
+      const GameState before = Game;
+      const HireRefusal reason = crewHireUnavailable(type);
+      EXPECT_TRUE(Game == before);
+      EXPECT_EQ(fe.shown.size(), shownBefore) << "asking for the reason shows nothing";
+      const bool hired = hireCrew(type);
+      EXPECT_EQ(hired, !reason.refused());
+      if (reason.refused()) {
+        ASSERT_GT(fe.shown.size(), shownBefore);
+        EXPECT_EQ(fe.shown.back().topic, reason.topic);
+        EXPECT_EQ(fe.shown.back().text, reason.text);
+      } else {
+        EXPECT_TRUE(reason.text.empty());
+        ASSERT_TRUE(dismissCrew(type));  // back to the same crew for the next type
+      }
+    }
+  };
+  check("a Starwolf at Earth");
+  EXPECT_EQ(crewHireUnavailable(1).text, "This kind of ship cannot carry a crew. Buy a bigger one!");
+  EXPECT_EQ(crewHireUnavailable(3).text, "You can only hire pirates at pirate hideouts - not at common planets.");
+
+  Game.Ship[Sh::ShipType] = 6;  // Shadowcat: 16 aboard at most
+  check("a Shadowcat at Earth");
+  EXPECT_FALSE(crewHireUnavailable(1).refused());
+  EXPECT_FALSE(crewHireUnavailable(4).refused());
+  EXPECT_EQ(crewHireUnavailable(5).topic, "N/A");
+
+  Game.Ship[Sh::Marines] = 16;
+  check("a full Shadowcat");
+  EXPECT_EQ(crewHireUnavailable(2).text, "Your ship cannot carry more crew members!");
+  Game.Ship[Sh::CargoSpace] = 5;  // the boarding shuttle makes room for three more
+  EXPECT_FALSE(crewHireUnavailable(2).refused());
+
+  Game.Ship[Sh::Marines] = 0;
+  GoToHideout();
+  check("a Shadowcat at a hideout");
+  EXPECT_FALSE(crewHireUnavailable(3).refused());
+  EXPECT_EQ(crewHireUnavailable(4).text,
+            "You can only hire marines at normal planets. Only pirates are available at pirate hideouts.");
+}
+
 TEST_F(Shipyard, HoldingPlusHiresUntilARefusal) {
   Game.Ship[Sh::ShipType] = 6;
   Game.Player[Pl::Credits] = 1000;

@@ -26,10 +26,10 @@ int main(int argc, char** argv) {
               << ")\n"
                  "  --data DIR          pictures, music and sounds, searched before the working directory\n"
                  "  --screenshot FILE   write the main menu as PNG right after start-up, then exit\n"
-                 "  --ui-script FILE    replay input (move/click/dclick/rclick X Y, key NAME, type TEXT,\n"
-                 "                      wait MS, shot FILE.png, dump [FILE], drag X1 Y1 X2 Y2,\n"
-                 "                      screen UNIT, size W H, set PATH VALUE, console COMMAND,\n"
-                 "                      close, play, quit)\n"
+                 "  --ui-script FILE    replay input (move/click/dclick/rclick/press/release X Y,\n"
+                 "                      key NAME, type TEXT, wait MS, shot FILE.png, dump [FILE],\n"
+                 "                      drag X1 Y1 X2 Y2, screen UNIT, size W H, set PATH VALUE,\n"
+                 "                      console COMMAND, close, play, quit)\n"
                  "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back.\n";
     return 0;
   }

@@ -6,10 +6,20 @@
 #include "state/frontend.h"
 #include "ui/FlyTo.h"
 #include "ui/Screen_Credits.h"
+#include "ui/Screen_Bank.h"
+#include "ui/Screen_Bar.h"
 #include "ui/Screen_CrewCombat.h"
+#include "ui/Screen_CrewHiring.h"
 #include "ui/Screen_GalaxyMap.h"
+#include "ui/Screen_Governor.h"
+#include "ui/Screen_PersonalStatus.h"
+#include "ui/Screen_PirateHideout.h"
+#include "ui/Screen_Planet.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_ShipCombat2.h"
+#include "ui/Screen_ShipStatus.h"
+#include "ui/Screen_ShipEquipment.h"
+#include "ui/Screen_ShipPurchase.h"
 #include "ui/Screen_ShipWavesAttacking.h"
 #include "ui/Screen_TradeScreenMoveable.h"
 #include "ui/Screen_Travel.h"
@@ -75,6 +85,16 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_ShipCombat2>("Screen_ShipCombat2");
   RegisterWindow<Screen_ShipWavesAttacking>("Screen_ShipWavesAttacking");
   RegisterWindow<Screen_CrewCombat>("Screen_CrewCombat");
+  RegisterWindow<Screen_ShipStatus>("Screen_ShipStatus");
+  RegisterWindow<Screen_PersonalStatus>("Screen_PersonalStatus");
+  RegisterWindow<Screen_Planet>("Screen_Planet");
+  RegisterWindow<Screen_Bank>("Screen_Bank");
+  RegisterWindow<Screen_Bar>("Screen_Bar");
+  RegisterWindow<Screen_Governor>("Screen_Governor");
+  RegisterWindow<Screen_PirateHideout>("Screen_PirateHideout");
+  RegisterWindow<Screen_ShipPurchase>("Screen_ShipPurchase");
+  RegisterWindow<Screen_ShipEquipment>("Screen_ShipEquipment");
+  RegisterWindow<Screen_CrewHiring>("Screen_CrewHiring");
 }
 
 void DestroyScreens() {

@@ -521,9 +521,10 @@ void Window::MouseDown(int x, int y, int button, int clicks) {
   Click(c, button, clicks);
 }
 
-void Window::MouseUp(int, int, int) {
+void Window::MouseUp(int x, int y, int button) {
   dragging_ = nullptr;
   draggingWindow_ = false;
+  OnMouseUp(x, y, button);
 }
 
 bool Window::KeyDown(SDL_Keycode key) {

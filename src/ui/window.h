@@ -272,6 +272,9 @@ class Window {
   virtual void OnActivate() {}
   // Runs when a window shown over this one has closed and this one is on top again.
   virtual void OnUncovered() {}
+  // A mouse button went up over this window (the top one): ends what a held
+  // button started, such as an auto-repeat.
+  virtual void OnMouseUp(int /*x*/, int /*y*/, int /*button*/) {}
   // The window system asks to close (the window's close box, Alt+F4); refused unless overridden.
   virtual bool OnCloseRequest() { return false; }
   // Extra drawing over the background and under the controls; (ox, oy) is the

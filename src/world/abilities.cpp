@@ -87,6 +87,20 @@ bool PrerequisitesMet(int treeKind, int category, int position) {
   return false;
 }
 
+std::vector<int> PrerequisitePositions(int position) {
+  std::vector<int> positions;
+  if (position < 1 || position > 10) return positions;
+  for (int p : kNeeds[static_cast<size_t>(position)])
+    if (p > 0) positions.push_back(p);
+  return positions;
+}
+
+int LearnedInCategory(int treeKind, int category) {
+  int n = 0;
+  for (int p = 1; p <= 10; ++p) n += PositionLearned(treeKind, category, p) ? 1 : 0;
+  return n;
+}
+
 std::string AbilityScreenTitle(int treeKind) {
   return treeKind == 2 ? "Select combat ability:" : "Select non-combat ability:";
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The ability trees and the ability screen a promotion opens.
 #include <string>
+#include <vector>
 
 namespace qm {
 
@@ -11,6 +12,10 @@ bool AbilityLearned(int treeKind, int id);
 // Positions 1 and 2 are always open; 3, 4 need 1; 5, 6 need 2; 7 needs 3 or 4;
 // 8 needs 4 or 5; 9 needs 5 or 6; 10 needs 7, 8 or 9.
 bool PrerequisitesMet(int treeKind, int category, int position);
+// The positions of which one must be learned before `position` (none for 1 and 2).
+std::vector<int> PrerequisitePositions(int position);
+// How many of a category's ten abilities are learned.
+int LearnedInCategory(int treeKind, int category);
 std::string AbilityScreenTitle(int treeKind);
 std::string AbilityCategoryName(int treeKind, int category);
 std::string TreeAbilityName(int treeKind, int id);

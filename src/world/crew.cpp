@@ -43,25 +43,22 @@ int HereKind() {
   return row[Loc::Exists] > 0 ? row[Loc::Kind] : Kind::Uncolonised;
 }
 
-// Shows why this type cannot be hired here; false when it can.
-bool HiringRefused(const CrewType& t) {
+// Why this type is not hired at the place the ship is at; empty when it is.
+HireRefusal PlaceRefusal(const CrewType& t) {
   switch (t.where) {
     case Hiring::Never:
-      Notify("N/A",
-             "Battle droids are very dangerous weapons and are not available on the free market. You will have to "
-             "seize some on enemy ships.");
-      return true;
+      return {"N/A",
+              "Battle droids are very dangerous weapons and are not available on the free market. You will have to "
+              "seize some on enemy ships."};
     case Hiring::Hideouts:
-      if (HereKind() == Kind::Hideout) return false;
-      Notify("N/A", "You can only hire pirates at pirate hideouts - not at common planets.");
-      return true;
+      if (HereKind() == Kind::Hideout) return {};
+      return {"N/A", "You can only hire pirates at pirate hideouts - not at common planets."};
     case Hiring::Planets:
-      if (HereKind() >= 1) return false;
-      Notify("N/A", std::string("You can only hire ") + t.plural +
-                        " at normal planets. Only pirates are available at pirate hideouts.");
-      return true;
+      if (HereKind() >= 1) return {};
+      return {"N/A", std::string("You can only hire ") + t.plural +
+                         " at normal planets. Only pirates are available at pirate hideouts."};
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -83,22 +80,22 @@ int totalCrew() {
 
 int crewCapacity() { return maxCrew(Game.Ship[Sh::ShipType], Game.Ship[Sh::CargoSpace]); }
 
-bool hireCrew(int crewType) {
+HireRefusal crewHireUnavailable(int crewType) {
   const CrewType* t = TypeOf(crewType);
-  if (!t) {
-    Notify("N/A", "There is no such kind of crew to hire.");
-    return false;
-  }
-  if (HiringRefused(*t)) return false;
+  if (!t) return {"N/A", "There is no such kind of crew to hire."};
+  if (HireRefusal r = PlaceRefusal(*t); r.refused()) return r;
   const int capacity = crewCapacity();
-  if (capacity <= 0) {
-    Notify("No crew space!", "This kind of ship cannot carry a crew. Buy a bigger one!");
+  if (capacity <= 0) return {"No crew space!", "This kind of ship cannot carry a crew. Buy a bigger one!"};
+  if (totalCrew() >= capacity) return {"No crew space!", "Your ship cannot carry more crew members!"};
+  return {};
+}
+
+bool hireCrew(int crewType) {
+  if (const HireRefusal r = crewHireUnavailable(crewType); r.refused()) {
+    Notify(r.topic, r.text);
     return false;
   }
-  if (totalCrew() >= capacity) {
-    Notify("No crew space!", "Your ship cannot carry more crew members!");
-    return false;
-  }
+  const CrewType* t = TypeOf(crewType);
   auto& credits = Game.Player[Pl::Credits];
   if (credits < t->price) {
     Notify("Not enough money!", "Unfortunately you do not have enough money.");

@@ -18,6 +18,15 @@ int totalCrew();
 // The crew the player's ship can carry with its cargo system.
 int crewCapacity();
 
+// Why a member of the type cannot be hired here and now, before the money is
+// looked at: a type this place does not offer, a ship without crew quarters or
+// a full ship. The hiring screen switches the type's "+" off with this reason.
+struct HireRefusal {
+  std::string topic, text;  // both empty when the type may be hired
+  bool refused() const { return !topic.empty(); }
+};
+HireRefusal crewHireUnavailable(int crewType);
+
 // Hires one member of the type. Returns true when somebody was hired.
 bool hireCrew(int crewType);
 // Dismisses one member of the type (nothing is refunded). Returns true when somebody left.

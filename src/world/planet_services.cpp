@@ -8,6 +8,7 @@
 #include "state/game_state.h"
 #include "world/day_cycle.h"
 #include "world/money.h"
+#include "world/planet_pictures.h"
 
 namespace qm {
 namespace {
@@ -63,6 +64,11 @@ PlanetFacts planetFacts(int system, int location) {
     default: f.picture = "Sun"; break;
   }
   return f;
+}
+
+std::string planetScreenPicture(int system, int location) {
+  PlanetFacts f = planetFacts(system, location);
+  return f.picture != "Sun" ? f.picture : locationPictureName(system, location) + "r";
 }
 
 bool atPlanet() {

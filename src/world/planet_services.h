@@ -14,6 +14,10 @@ struct PlanetFacts {
   std::string picture;    // the city picture: "city_earth", "city_sirius", "city_hope", "city7" or "Sun"
 };
 PlanetFacts planetFacts(int system, int location);
+// The picture the planet screen shows: the city picture where the world gives
+// the planet one, otherwise the planet's own large view (picture name + "r"),
+// so a planet without a city picture is never shown as a sun.
+std::string planetScreenPicture(int system, int location);
 // "Class: " + the name of a location kind; "Class: ?" for a kind without one.
 std::string locationClassLine(int kind);
 

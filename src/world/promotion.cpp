@@ -1,6 +1,7 @@
 #include "world/promotion.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "catalogue/career.h"
 #include "catalogue/equipment.h"
@@ -183,6 +184,45 @@ Uniform ShowUniform() {
   while (static_cast<int>(u.awards.size()) < kAwardPlaces) u.awards.push_back("awardplace.jpg");
   u.awards.resize(kAwardPlaces);
   return u;
+}
+
+std::vector<AwardWorn> AwardsWorn() {
+  const auto& p = Game.Player;
+  const int faction = p[Pl::Faction];
+  std::vector<AwardWorn> worn;
+  // The n-th ribbon is the one of the n-th ribbon level.
+  const int ribbons = std::clamp<int>(p[Pl::Ribbons], 0, 11);
+  for (int level = 2, n = 0; level < kLastLevel && n < ribbons; ++level) {
+    if (RibbonNumber(level) == 0) continue;
+    ++n;
+    worn.push_back({false, RibbonPicture(faction, n), RibbonName(faction, level) + " campaign ribbon",
+                    RibbonMotto(faction, level)});
+  }
+  const Medal& m = MedalOf(faction);
+  const std::string prefix = FactionPicturePrefix(faction);
+  if (p[Pl::SilverStar])
+    worn.push_back({true, prefix + "-Medal-SilverStar.jpg", Quoted(m.silver) + " medal",
+                    Quoted("For exceptional bravery in influencing our war efforts.")});
+  if (p[Pl::GoldStar])
+    worn.push_back({true, prefix + "-Medal-GoldStar.jpg", Quoted(m.gold) + " medal",
+                    Quoted("For uncommon valor in conquering a whole sector.")});
+  if (p[Pl::MedalOfHonor])
+    worn.push_back({true, "MedalofHonor.jpg", Quoted("Medal of Honor"),
+                    Quoted("For valor above and beyond the call of duty.")});
+  return worn;
+}
+
+std::string RankInsigniaPicture(int faction, int rank) {
+  static const char* const prefixes[5] = {"", "Fed", "OR", "Coal", "Synd"};
+  if (faction < 1 || faction > 4 || rank < 1 || rank > 8) return "";
+  return std::string(prefixes[faction]) + "_Rank" + std::to_string(rank) + ".jpg";
+}
+
+int LevelProgressPercent() {
+  const auto& p = Game.Player;
+  if (p[Pl::Level] >= kLastLevel) return 100;
+  const int64_t needed = std::max(1, experienceForLevel(p[Pl::Level]));
+  return static_cast<int>(std::clamp<int64_t>(std::max<int64_t>(p[Pl::Experience], 0) * 100 / needed, 0, 100));
 }
 
 std::string PersonalStatusText() {

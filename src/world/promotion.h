@@ -38,6 +38,20 @@ struct Uniform {
 };
 Uniform ShowUniform();
 
+// The ribbons (up to eleven, in the order earned) and the medals worn on the
+// uniform, each with the name and motto its award was given with.
+struct AwardWorn {
+  bool medal = false;
+  std::string picture;  // "Fed-Ribbon3.jpg", "Fed-Medal-GoldStar.jpg"
+  std::string name;     // "\"Operation Spearhead\" campaign ribbon", "\"Gold Star\" medal"
+  std::string motto;    // in quotation marks
+};
+std::vector<AwardWorn> AwardsWorn();
+// The rank insignia of the player's faction: "Fed_Rank3.jpg", "OR_Rank5.jpg", ...
+std::string RankInsigniaPicture(int faction, int rank);
+// Experience gathered towards the next level in percent, 0..100 (100 at the last level).
+int LevelProgressPercent();
+
 // The career summary of the personal status screen.
 std::string PersonalStatusText();
 

@@ -88,6 +88,12 @@ Sheet equipmentItemSheet(int category, int item) {
   return sheet;
 }
 
+Sheet equipmentFigures(int category, int item) {
+  Sheet sheet;
+  FamilyLines(sheet, Game.Ship[Sh::ShipType], category, item);
+  return sheet;
+}
+
 Sheet shipStatusSheet() {
   const auto& s = Game.Ship;
   const int type = s[Sh::ShipType];
@@ -102,7 +108,7 @@ Sheet shipStatusSheet() {
       {"Speciality:", specialityName(shipStat(type, Stat::Speciality))},
       {"Ship value:", Money(shipValue())},
       {"Crew (Min./Max.):",
-       std::to_string(shipStat(type, Stat::CrewMin)) + " / " + std::to_string(shipStat(type, Stat::CrewMax))},
+       std::to_string(shipStat(type, Stat::CrewMin)) + " / " + std::to_string(crewCapacity())},
       {"Current crew:", std::to_string(totalCrew())},
       {"Crewmen:", std::to_string(s[Sh::Crewmen])},
       {"Officers:", std::to_string(s[Sh::Officers])},

@@ -22,8 +22,12 @@ std::string specialityHelp(int shipType);
 
 // The equipment screen's sheet of an item for the player's ship.
 Sheet equipmentItemSheet(int category, int item);
+// Only the item's figures on the player's ship (damage, hit chance, speed ...),
+// as on its sheet between the description and the speciality.
+Sheet equipmentFigures(int category, int item);
 
-// The ship status screen of the player's ship.
+// The ship status screen of the player's ship. Its crew maximum is the one
+// crew hiring enforces (the installed cargo system may add places).
 Sheet shipStatusSheet();
 
 }  // namespace qm

@@ -357,6 +357,35 @@ void Uniform(const Canvas& c, const Name& n) {
   cairo_line_to(cr, c.w * 0.02, c.h);
   cairo_close_path(cr);
   Metal(cr, cloth, 0, 0, c.w, c.h * 0.6);
+  // the sleeves: darker cloth outside the armhole seams
+  for (int side = -1; side <= 1; side += 2) {
+    const double edge = side < 0 ? c.w * 0.02 : c.w * 0.98, seam = side < 0 ? c.w * 0.17 : c.w * 0.83;
+    cairo_move_to(cr, edge, c.h * 0.25);
+    cairo_curve_to(cr, c.w * (side < 0 ? 0.08 : 0.92), c.h * 0.14, seam, c.h * 0.13, seam, c.h * 0.16);
+    cairo_curve_to(cr, seam + side * c.w * 0.02, c.h * 0.35, seam + side * c.w * 0.01, c.h * 0.7, seam, c.h);
+    cairo_line_to(cr, edge, c.h);
+    cairo_close_path(cr);
+    SetColor(cr, {0, 0, 0}, 0.22);
+    cairo_fill(cr);
+    cairo_move_to(cr, seam, c.h * 0.16);
+    cairo_curve_to(cr, seam + side * c.w * 0.02, c.h * 0.35, seam + side * c.w * 0.01, c.h * 0.7, seam, c.h);
+    cairo_set_line_width(cr, std::max(0.8, c.Min() * 0.008));
+    SetColor(cr, Scale(cloth, 0.45), 0.9);
+    cairo_stroke(cr);
+  }
+  // the lower pockets with their flaps and buttons
+  for (int side = -1; side <= 1; side += 2) {
+    const double px = side < 0 ? c.w * 0.22 : c.w * 0.58, pw = c.w * 0.2, py = c.h * 0.76, ph = c.h * 0.05;
+    RoundedRect(cr, px, py, pw, ph, ph * 0.3);
+    SetColor(cr, Scale(cloth, 0.75), 1);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, std::max(0.8, c.Min() * 0.008));
+    SetColor(cr, Scale(cloth, 0.45), 1);
+    cairo_stroke(cr);
+    const double r = c.Min() * 0.016, bx = px + pw / 2, by = py + ph * 0.55;
+    cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
+    Metal(cr, kGold, bx - r, by - r, bx + r, by + r);
+  }
   // lapels, buttons and the command braid
   SetColor(cr, Scale(cloth, 0.6), 1);
   cairo_move_to(cr, c.w * 0.4, c.h * 0.02);
