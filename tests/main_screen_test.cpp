@@ -138,6 +138,10 @@ TEST_F(MainScreen, ActionCaptionsAndPriceLabels) {
   Game.Ship[Sh::Location] = qm::Run.SelectedLocation = 7;  // the wormhole
   EXPECT_EQ(travelButtonCaption(), "Jump");
   EXPECT_EQ(tradeButtonCaption(), "Prices");
+  Game.LocationData[1][8][Loc::Exists] = 1;  // a pirate hideout, found
+  Game.LocationData[1][8][Loc::Kind] = Kind::Hideout;
+  Game.Ship[Sh::Location] = qm::Run.SelectedLocation = 8;
+  EXPECT_EQ(travelButtonCaption(), "Dock") << "a hideout is docked at like a planet";
   Game.Ship[Sh::Location] = qm::Run.SelectedLocation = -2;  // a space-object place
   EXPECT_EQ(travelButtonCaption(), "Fly to");
   EXPECT_EQ(tradeButtonCaption(), "Prices");

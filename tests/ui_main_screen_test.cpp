@@ -112,7 +112,7 @@ TEST_F(MainScreenPlay, RefusalsSayWhyAndChangeNothing) {
   ASSERT_EQ(dumps.size(), 9u);
   EXPECT_TRUE(Has(TopWindow(dumps[0]), "label \"You cannot detect any ships. You should wait some time.\""));
   EXPECT_TRUE(Has(TopWindow(dumps[1]), "label \"No mission uplink\""));
-  EXPECT_TRUE(Has(TopWindow(dumps[2]), "label \"Not available\"")) << "the planet screen comes later";
+  EXPECT_TRUE(Has(TopWindow(dumps[2]), "window Screen_Planet")) << "docking opens the planet";
   EXPECT_TRUE(Has(TopWindow(dumps[3]), "label \"Travelling\"")) << "a right click shows the help";
   EXPECT_TRUE(Has(TopWindow(dumps[3]), "This button is multi-functional. You can use it to fly"));
   EXPECT_TRUE(Has(TopWindow(dumps[4]), "panel #OptionsPanel"));
@@ -225,12 +225,13 @@ TEST_F(MainScreenPlay, AGameThatEndsDuringAFlightClosesTheMainScreen) {
   EXPECT_EQ(Game.Ship[Sh::Location], 2) << "the flight stopped where it began";
 }
 
-TEST_F(MainScreenPlay, ScreensOfLaterIssuesSayTheyAreNotReady) {
-  const auto dumps = Play(std::string(kNewGame) + "dclick 792 592\ndump\nkey Return\nclick 40 50\ndump\nkey Return\n" +
-                          "click 150 50\ndump\nkey Return\nclick " + ActionButton(6) + "\ndump\nkey Escape\ndump\n");
+TEST_F(MainScreenPlay, ThePortraitAndTheShipOpenTheirStatusScreens) {
+  const auto dumps = Play(std::string(kNewGame) + "dclick 792 592\ndump\nkey Return\nclick 40 50\ndump\nkey Escape\n" +
+                          "click 150 50\ndump\nkey Escape\nclick " + ActionButton(6) + "\ndump\nkey Escape\ndump\n");
   ASSERT_EQ(dumps.size(), 5u);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_TRUE(Has(TopWindow(dumps[i]), "label \"Not available\"")) << i << TopWindow(dumps[i]);
+  EXPECT_TRUE(Has(TopWindow(dumps[0]), "label \"Not available\"")) << "the cheats come later: " << TopWindow(dumps[0]);
+  EXPECT_TRUE(Has(TopWindow(dumps[1]), "window Screen_PersonalStatus")) << TopWindow(dumps[1]);
+  EXPECT_TRUE(Has(TopWindow(dumps[2]), "window Screen_ShipStatus")) << TopWindow(dumps[2]);
   EXPECT_TRUE(Has(TopWindow(dumps[3]), "window Screen_GalaxyMap")) << "the galaxy map is built";
   EXPECT_TRUE(Has(TopWindow(dumps[4]), "window Screen_Travel 800x600 top"));
 }

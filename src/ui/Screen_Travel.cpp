@@ -92,6 +92,12 @@ bool PlaceOf(int system, int selection, int& x, int& y) {
   return false;
 }
 
+// An object place whose object has gone (used up on arrival, drifted away) is
+// still where the ship may be waiting.
+bool EmptyObjectPlace(int system, int selection) {
+  return selection <= -1 && selection >= -kObjectPlaces && Game.SpaceObjects[system][-selection][Obj::Present] <= 0;
+}
+
 bool TradeWindowOpen() {
   if (Run.TradeWindowVisible) return true;
   for (const Window* w : Stack())
@@ -331,6 +337,11 @@ void Screen_Travel::OnClose() {
 
 void Screen_Travel::Refresh(int system) {
   Run.CurrentSystem = system >= 1 && system <= kSystems ? system : Game.Ship[Sh::System];
+  // An object that is gone can no longer be a target: the player picks the next one.
+  if (EmptyObjectPlace(Run.CurrentSystem, Run.SelectedLocation)) {
+    Run.SelectedLocation = 0;
+    Run.TargetPanelVisible = false;
+  }
   Layout();
   RefreshAll();
 }
@@ -386,9 +397,10 @@ void Screen_Travel::RefreshStatus() {
   }
   pilot_->Set(Fit(pilot, pilot_->rect.w, pilot_->style));
   const int system = s[Sh::System], here = s[Sh::Location];
-  const std::string where =
-      here >= 1 ? Game.LocationText[system][here][1] : describeTarget(here).title;
-  position_->Set(Fit(shipName(s[Sh::ShipType]) + " at " + where, position_->rect.w, position_->style));
+  const std::string where = here >= 1                         ? " at " + Game.LocationText[system][here][1]
+                            : EmptyObjectPlace(system, here) ? std::string(" in open space")
+                                                             : " at " + describeTarget(here).title;
+  position_->Set(Fit(shipName(s[Sh::ShipType]) + where, position_->rect.w, position_->style));
   money_->Set("$ " + FormatMoney(p[Pl::Credits]));
   shieldBar_->Set("Travelscreen_ShieldBar_" + std::to_string(shieldBarIndex()) + ".jpg");
   shieldValue_->Set(std::to_string(s[Sh::ShieldEnergy]) + "/" +
@@ -415,7 +427,12 @@ void Screen_Travel::RefreshMarkers() {
   const bool home = system == Game.Ship[Sh::System];
   int x = 0, y = 0;
   const int here = Game.Ship[Sh::Location];
-  const bool atShip = home && PlaceOf(system, here, x, y);
+  bool atShip = home && PlaceOf(system, here, x, y);
+  if (home && !atShip && EmptyObjectPlace(system, here)) {  // the ship waits where the object was
+    x = Game.SpaceObjects[system][-here][Obj::X];
+    y = Game.SpaceObjects[system][-here][Obj::Y];
+    atShip = true;
+  }
   topCursor_->Show(atShip);
   if (atShip) topCursor_->MoveTo(x - 13, here >= 1 ? y - 13 : y - 14);
 

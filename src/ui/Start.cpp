@@ -116,6 +116,7 @@ void Start::NewGame(bool tutorial) {
     UI().Message(3, "Tutorial", "The interactive tutorial is not ready yet; please start a new game instead.", "");
     return;
   }
+  ShowHint(false);  // the hint belongs to the menu, not to the screens of a new game
   RunNewGame();
   ClearHover();
 }

@@ -25,6 +25,10 @@ std::vector<Window*> stack;
 bool dirty = true;
 bool quitting = false;
 std::string pendingShot;
+bool announceShot = false;  // the pending screenshot was asked for with F12: say where it went
+std::string toast;          // a short notice over the canvas that fades away
+uint64_t toastUntil = 0;
+constexpr uint64_t kToastMs = 3000, kToastFadeMs = 700;
 std::string shotFolder = ".";
 double lastFrameMs = 0;
 double totalFrameMs = 0;
@@ -53,6 +57,7 @@ bool Eligible(const Timer& t) {
 // Milliseconds until the next timer that may fire; -1 when none.
 int64_t NextDue(uint64_t now) {
   int64_t best = -1;
+  if (!toast.empty()) best = toastUntil > now ? std::min<int64_t>(40, static_cast<int64_t>(toastUntil - now)) : 0;
   for (const auto& t : Timers()) {
     if (!Eligible(t)) continue;
     const int64_t wait = t.due > now ? static_cast<int64_t>(t.due - now) : 0;
@@ -73,6 +78,10 @@ void Sweep() {
 void FireDueTimers() {
   std::vector<Timer*> due;
   const uint64_t now = platform::Now();
+  if (!toast.empty()) {  // the notice fades frame by frame, then goes
+    if (now >= toastUntil) toast.clear();
+    Invalidate();
+  }
   for (auto& t : Timers())
     if (Eligible(t) && t.due <= now) due.push_back(&t);
   std::stable_sort(due.begin(), due.end(), [](const Timer* a, const Timer* b) { return a->due < b->due; });
@@ -140,6 +149,7 @@ void KeyDown(SDL_Keycode key) {
   }
   if (key == SDLK_F12) {
     RequestScreenshot(shotFolder + "/Quellmark-" + TimeStamp() + ".png");
+    announceShot = true;
     return;
   }
   if (Top()) Top()->KeyDown(key);
@@ -253,6 +263,10 @@ void Execute(const Command& c) {
     const int button = c.verb == "click" ? SDL_BUTTON_LEFT : SDL_BUTTON_RIGHT;
     MouseDownCanvas(c.x, c.y, button, 1);
     MouseUpCanvas(c.x, c.y, button);
+  } else if (c.verb == "press") {  // a mouse button held down until "release"
+    MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 1);
+  } else if (c.verb == "release") {
+    MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
   } else if (c.verb == "dclick") {
     MouseDownCanvas(c.x, c.y, SDL_BUTTON_LEFT, 1);
     MouseUpCanvas(c.x, c.y, SDL_BUTTON_LEFT);
@@ -396,7 +410,8 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
       error = path + ":" + std::to_string(number) + ": " + why;
       return false;
     };
-    if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick" || c.verb == "size") {
+    if (c.verb == "move" || c.verb == "click" || c.verb == "dclick" || c.verb == "rclick" || c.verb == "press" ||
+        c.verb == "release" || c.verb == "size") {
       std::istringstream xy(rest);
       if (!(xy >> c.x >> c.y)) return bad(c.verb + " needs X Y");
     } else if (c.verb == "drag") {
@@ -445,6 +460,8 @@ void ResetEventLoop() {
   waitUntil = 0;
   quitting = false;
   pendingShot.clear();
+  announceShot = false;
+  toast.clear();
   framesDrawn = 0;
   totalFrameMs = 0;
   frameTimes.clear();
@@ -499,8 +516,35 @@ bool RequestCloseTop() {
   return true;
 }
 
+namespace {
+// The notice at the foot of the canvas, fading out over its last moments.
+void DrawToast() {
+  if (toast.empty()) return;
+  const uint64_t now = platform::Now();
+  if (now >= toastUntil) return;
+  const double left = static_cast<double>(toastUntil - now);
+  const double a = std::min(1.0, left / kToastFadeMs);
+  TextStyle style = Small(11);
+  style.wrap = false;
+  style.color = {236, 240, 248, static_cast<Uint8>(255 * a)};
+  int w = 0, h = 0;
+  platform::MeasureText(toast, 10000, style, w, h);
+  w = std::min(w, platform::kCanvasWidth - 40);
+  const Rect box{(platform::kCanvasWidth - w) / 2 - 12, platform::kCanvasHeight - h - 30, w + 24, h + 12};
+  FillRect(box, {6, 12, 28, static_cast<Uint8>(220 * a)});
+  FrameRect(box, {236, 200, 120, static_cast<Uint8>(200 * a)});
+  platform::DrawText(toast, {box.x + 12, box.y + 6, w, h}, style);
+}
+}  // namespace
+
 void Render() {
   if (!platform::IsOpen()) return;
+  // The window may have changed its size or left full screen since the last
+  // frame without telling: the canvas is laid out afresh every time.
+  if (platform::UpdateMapping()) {
+    platform::ClearPictureCache();
+    platform::ClearTextCache();
+  }
   const auto start = std::chrono::steady_clock::now();
   platform::BeginFrame();
   if (!stack.empty()) {
@@ -537,8 +581,16 @@ void Render() {
   }
   if (!pendingShot.empty()) {
     const art::Image canvas = platform::ReadCanvas();
-    if (art::WritePng(canvas, pendingShot)) pendingShot.clear();
+    const bool written = art::WritePng(canvas, pendingShot);
+    if (announceShot) {
+      toast = written ? "Screenshot saved: " + pendingShot : "The screenshot could not be written to " + pendingShot;
+      toastUntil = platform::Now() + kToastMs;
+      announceShot = false;
+      pendingShot.clear();
+    }
+    if (written) pendingShot.clear();
   }
+  DrawToast();
   platform::EndFrame();
   dirty = false;
   if (frameHook) frameHook();

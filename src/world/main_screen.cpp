@@ -143,7 +143,7 @@ std::string travelButtonCaption() {
   if (sel != Game.Ship[Sh::Location] || sel < 1) return "Fly to";
   const int kind = Game.LocationData[Game.Ship[Sh::System]][sel][Loc::Kind];
   if (kind == Kind::Wormhole) return "Jump";
-  if (kind >= 1 && kind <= 6) return "Dock";
+  if ((kind >= 1 && kind <= 6) || kind == Kind::Hideout) return "Dock";
   return "Fly to";
 }
 
