@@ -56,8 +56,17 @@ TEST_F(MainScreen, GaugesNeverDivideByZeroAndStayInTheirPictures) {
   EXPECT_EQ(experienceBarIndex(), 19);
 
   const auto lines = compatibilityLines();
+  ASSERT_EQ(lines.size(), 12u) << "twelve lines describe the main screen";
   EXPECT_EQ(lines[2], "Your shields: 100%");
   EXPECT_EQ(lines[3], "Experience 100% until level up.");
+  Game.Cargo[1] = 7;
+  Game.Cargo[14] = 3;
+  EXPECT_EQ(compatibilityLines()[8], "Cargo hold: 10 of " + std::to_string(Game.Ship[Sh::CargoCapacity]) +
+                                         " units used.");
+  // A ship at an object place that has emptied waits in open space.
+  Game.Ship[Sh::Location] = -2;
+  Game.SpaceObjects[Game.Ship[Sh::System]][2][Obj::Present] = 0;
+  EXPECT_EQ(compatibilityLines()[6], "Your position: open space");
 }
 
 TEST_F(MainScreen, LogAndNewsLinesCarryTheirDates) {

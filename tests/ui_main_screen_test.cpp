@@ -1,11 +1,14 @@
 // The main screen, the travel screen and the wormhole jump, played through the real window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "catalogue/ships.h"
 #include "combat/combat_state.h"
 #include "combat/ship_combat.h"
 #include "state/game_state.h"
 #include "support/ui_play.h"
+#include "ui/window.h"
 #include "ui/window_frontend.h"
 
 namespace qm {
@@ -274,6 +277,34 @@ TEST_F(MainScreenPlay, ABattleOnAFlightOpensTheCombatScreenAndTheFlightGoesOnAft
   EXPECT_TRUE(Has(TopWindow(dumps[1]), "window FlyTo")) << "the flight goes on: " << TopWindow(dumps[1]);
   EXPECT_GT(Game.Player[Pl::Experience], 0) << "the battle was won";
   EXPECT_GT(Game.Ship[Sh::Alive], 0);
+}
+
+TEST_F(MainScreenPlay, AShipAtAUsedUpObjectStaysThereAndFliesOn) {
+  // A treasure floats at place 1 of the Sol system; the ship flies there and takes it.
+  std::string script = std::string(kNewGame) + "set Option.NoWarPopups 1\n";
+  for (const char* f : {"Present 1", "Kind 2", "X 300", "Y 300", "DaysLeft 90"})
+    script += std::string("set SpaceObjects[1][1].") + f + "\n";
+  script += "set Run.SelectedLocation -1\nclick " + ActionButton(1) + "\nwait 12000\n";
+  for (int i = 0; i < 4; ++i) script += "key Return\n";
+  const auto dumps = Play(script + "dump\ndclick " + kMars + "\nwait 150\ndump\n");
+  ASSERT_EQ(dumps.size(), 2u);
+  const std::string main = TopWindow(dumps[0]);
+  ASSERT_TRUE(Has(main, "window Screen_Travel 800x600 top")) << main;
+  EXPECT_EQ(Game.SpaceObjects[1][1][Obj::Present], 0) << "the treasure was taken";
+  EXPECT_EQ(Game.Ship[Sh::Location], -1);
+  EXPECT_TRUE(Has(main, "panel #TopCursor")) << "the ship's marker stays where the treasure was";
+  EXPECT_TRUE(Has(main, "label \"Orion in open space\"")) << main;
+  EXPECT_FALSE(Has(main, "panel #SideCursor")) << "nothing is left to select there";
+  EXPECT_TRUE(Has(TopWindow(dumps[1]), "window FlyTo")) << "and the ship flies on: " << TopWindow(dumps[1]);
+}
+
+TEST_F(MainScreenPlay, F12SaysWhereItsScreenshotWent) {
+  Play(std::string(kNewGame) + "key F12\nwait 100\n");
+  EXPECT_NE(ui::Notice().find("Screenshot saved: " + dir_.string() + "/Quellmark-"), std::string::npos) << ui::Notice();
+  bool written = false;
+  for (const auto& e : std::filesystem::directory_iterator(dir_))
+    written = written || e.path().filename().string().rfind("Quellmark-", 0) == 0;
+  EXPECT_TRUE(written);
 }
 
 }  // namespace

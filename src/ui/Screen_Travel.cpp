@@ -149,7 +149,7 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
     }
   }
 
-  compatibility_ = &AddPanel({8, kViewTop + 6, 380, 8 * 15 + 10});
+  compatibility_ = &AddPanel({8, kViewTop + 6, 380, 12 * 15 + 10});
   compatibility_->name = "Compatibility";
   compatibility_->fill = {0, 0, 0, 120};
   for (size_t i = 0; i < compatibilityLines_.size(); ++i)

@@ -85,7 +85,7 @@ class Screen_Travel : public Window {
   std::array<Button*, 8> actions_{};
   Panel* invasion_ = nullptr;
   Panel* compatibility_ = nullptr;
-  std::array<Label*, 8> compatibilityLines_{};
+  std::array<Label*, 12> compatibilityLines_{};
   Panel* target_ = nullptr;
   Label* targetTitle_ = nullptr;
   Picture* targetPicture_ = nullptr;

@@ -472,6 +472,7 @@ void ResetEventLoop() {
 void SetFrameHook(std::function<void()> hook) { frameHook = std::move(hook); }
 
 bool ScriptLoaded() { return scriptLoaded; }
+const std::string& Notice() { return toast; }
 const std::string& ScriptErrors() { return scriptErrors; }
 
 void Invalidate() { dirty = true; }

@@ -326,6 +326,8 @@ std::string DumpScreens();
 void Render();
 // Writes the canvas as drawn at the next render to `path` (PNG).
 void RequestScreenshot(const std::string& path);
+// The short notice fading over the canvas ("Screenshot saved: ..."); empty when none.
+const std::string& Notice();
 // Where F12 screenshots go.
 void SetScreenshotFolder(const std::string& folder);
 // Milliseconds the last frame took to draw.

@@ -164,6 +164,16 @@ std::string planetPriceLabel(int l) {
   return "$ " + FormatMoney(Game.LocationPrices[Run.CurrentSystem][l][c]);
 }
 
+namespace {
+// Where the ship is, for the spoken lines: a location, an object, or the open
+// space an object has left.
+std::string PositionName(int system, int here) {
+  if (here >= 1) return Game.LocationText[system][here][1];
+  const auto& obj = Game.SpaceObjects[system][std::clamp(-here, 1, kObjectPlaces)];
+  return obj[Obj::Present] > 0 ? spaceObjectTitle(obj[Obj::Kind]) : std::string("open space");
+}
+}  // namespace
+
 std::vector<std::string> compatibilityLines() {
   const auto& s = Game.Ship;
   const auto& p = Game.Player;
@@ -179,12 +189,21 @@ std::vector<std::string> compatibilityLines() {
       "Experience " + std::to_string(std::clamp<int64_t>(experience, 0, 100)) + "% until level up.",
       "Your money: $ " + FormatMoney(p[Pl::Credits]),
       "Star system: " + Game.SystemText[system][1],
-      "Your position: " +
-          (here >= 1 ? Game.LocationText[s[Sh::System]][here][1]
-                     : spaceObjectTitle(Game.SpaceObjects[s[Sh::System]][std::min(-here, kObjectPlaces)][Obj::Kind])),
+      "Your position: " + PositionName(s[Sh::System], here),
   };
   const int sel = Run.SelectedLocation;
-  if (sel != 0) lines.push_back("Selected target: " + describeTarget(sel).title);
+  lines.push_back(sel != 0 ? "Selected target: " + describeTarget(sel).title
+                           : std::string("No target selected (click on a planet or an object)."));
+  int cargo = 0;
+  for (int c = 1; c <= 100; ++c) cargo += std::max(0, Game.Cargo[c]);
+  lines.push_back("Cargo hold: " + std::to_string(cargo) + " of " + std::to_string(s[Sh::CargoCapacity]) +
+                  " units used.");
+  lines.push_back("Star date: " + Date(std::max(0, Game.StarDate)));
+  const IntRow& m = Game.ActiveMission;
+  lines.push_back(m[Mis::Active] > 0 ? "Active mission: " + MissionPanelName(m[Mis::Type])
+                                     : std::string("No active mission."));
+  const std::string news = newsLine(1);
+  lines.push_back(news.empty() ? std::string("No news.") : "Latest news: " + news);
   return lines;
 }
 
