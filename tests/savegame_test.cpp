@@ -8,10 +8,12 @@
 #include <functional>
 #include <memory>
 
+#include "catalogue/career.h"
 #include "state/file_io.h"
 #include "state/game_state.h"
 #include "state/savegame.h"
 #include "support/scripted_frontend.h"
+#include "world/save_load_actions.h"
 
 namespace fs = std::filesystem;
 
@@ -324,6 +326,34 @@ TEST_F(Savegames, ValuesAtTheEdgesOfTheirRangesAreAccepted) {
   EXPECT_EQ(Game.Missions[1][1][2], 999);
   ASSERT_TRUE(LoadGame(1)) << fe.shown.back().text;
   EXPECT_EQ(Game.Ship[Sh::Location], 15);
+}
+
+TEST_F(Savegames, ASlotIsDescribedFromItsFilesWithoutTouchingTheRunningGame) {
+  EXPECT_FALSE(DescribeSlot(3).used);
+  Game.Player[Pl::Rank] = 6;
+  Game.PlayerName = "Ada";
+  Game.StarDate = 477;
+  ASSERT_TRUE(SaveGame(3, "Before the war"));
+  Game.PlayerName = "Somebody else";
+  Game.StarDate = 900;
+  const SlotSummary saved = DescribeSlot(3);
+  EXPECT_TRUE(saved.used);
+  EXPECT_FALSE(saved.damaged);
+  EXPECT_EQ(saved.pilot, rankName(6) + " Ada");
+  EXPECT_EQ(saved.when, "Star date 2451.117");
+  EXPECT_NE(saved.place.find(" system"), std::string::npos) << saved.place;
+  EXPECT_EQ(Game.PlayerName, "Somebody else") << "the running game is untouched";
+  EXPECT_EQ(Game.StarDate, 900);
+  // A slot whose files were damaged says so and still counts as used.
+  auto ints = Read("Savegame3.int");
+  ints.resize(ints.size() / 2);
+  Write("Savegame3.int", ints);
+  const SlotSummary damaged = DescribeSlot(3);
+  EXPECT_TRUE(damaged.used);
+  EXPECT_TRUE(damaged.damaged);
+  EXPECT_TRUE(damaged.pilot.empty());
+  EXPECT_FALSE(DescribeSlot(0).used);
+  EXPECT_FALSE(DescribeSlot(5).used);
 }
 
 TEST_F(Savegames, DamagedFilesAreRefusedAndTheRunningGameStaysAsItWas) {

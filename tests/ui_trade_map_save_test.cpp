@@ -123,7 +123,9 @@ TEST_F(Screens, SaveThenLoadBringsTheSavedGameBack) {
   EXPECT_TRUE(Has(dumps[0], "label \"Really save?\"")) << dumps[0];
   EXPECT_TRUE(Has(dumps[1], "label \"Game saved!\"")) << dumps[1];
   EXPECT_TRUE(Has(dumps[2], "field \"Trade run\"")) << dumps[2];
-  EXPECT_TRUE(Has(dumps[2], "label \"Saved game\""));
+  // The slot says whose game it holds, when and where.
+  EXPECT_TRUE(Has(dumps[2], "label \"Ensign Incognito  \u00b7  Star date 2450.1\"")) << dumps[2];
+  EXPECT_TRUE(Has(dumps[2], "label \"Orion at Earth, Sol system\""));
   EXPECT_TRUE(Has(dumps[3], "label \"Really load?\"")) << dumps[3];
   EXPECT_TRUE(Has(dumps[4], "window Screen_Travel")) << "the screen closes after a load: " << dumps[4];
   EXPECT_EQ(Game.Cargo[1], 10) << "the saved hold, not the later purchase";

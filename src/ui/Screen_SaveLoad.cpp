@@ -14,6 +14,7 @@ constexpr int kSlotTop = 62, kSlotStep = 78, kSlotHeight = 70;
 constexpr Color kFrame{70, 96, 136, 255};
 constexpr Color kFill{6, 10, 22, 170};
 constexpr Color kUsed{120, 210, 150, 255};
+constexpr Color kDamaged{240, 110, 90, 255};
 
 }  // namespace
 
@@ -30,10 +31,13 @@ Screen_SaveLoad::Screen_SaveLoad() : Window("Screen_SaveLoad", 360, 422) {
     const int y = kSlotTop + (n - 1) * kSlotStep;
     Slot& s = slots_[static_cast<size_t>(n)];
     s.frame = &AddBox({16, y, 328, kSlotHeight}, kFill, kFrame);
-    AddLabel({28, y + 6, 120, 18}, "Slot " + std::to_string(n), Title(12));
-    TextStyle state = Small(10);
+    AddLabel({28, y + 6, 56, 18}, "Slot " + std::to_string(n), Title(12));
+    // What the slot holds: the pilot and date, then the ship and place (or empty, or damaged).
+    TextStyle state = Small(9);
     state.align = Align::Right;
-    s.state = &AddLabel({196, y + 8, 136, 16}, "", state);
+    state.wrap = false;
+    s.state = &AddLabel({88, y + 4, 244, 12}, "", state);
+    s.place = &AddLabel({88, y + 16, 244, 12}, "", state);
     TextStyle field = Body(12);
     field.middle = true;
     field.wrap = false;
@@ -66,9 +70,21 @@ void Screen_SaveLoad::Refresh() {
   hint_->Set(running ? "Click a slot's name to type a new one, then \"Save\"." : "Choose a saved game to continue.");
   for (int n = 1; n <= 4; ++n) {
     Slot& s = slots_[static_cast<size_t>(n)];
-    const bool used = General.SaveSlotUsed[n] == 1;
-    s.state->Set(used ? "Saved game" : "Empty slot");
-    s.state->style.color = used ? kUsed : kDim;
+    const SlotSummary summary = DescribeSlot(n);
+    if (!summary.used) {
+      s.state->Set("Empty slot");
+      s.state->style.color = kDim;
+      s.place->Set("");
+    } else if (summary.damaged) {
+      s.state->Set("Damaged: this game cannot be loaded");
+      s.state->style.color = kDamaged;
+      s.place->Set("");
+    } else {
+      s.state->Set(Fit(summary.pilot + "  \u00b7  " + summary.when, s.state->rect.w, s.state->style));
+      s.state->style.color = kUsed;
+      s.place->Set(Fit(summary.place, s.place->rect.w, s.place->style));
+      s.place->style.color = kText;
+    }
   }
   Invalidate();
 }

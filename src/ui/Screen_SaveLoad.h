@@ -18,7 +18,8 @@ class Screen_SaveLoad : public Window {
  private:
   struct Slot {
     TextField* name = nullptr;
-    Label* state = nullptr;
+    Label* state = nullptr;  // the pilot and the date
+    Label* place = nullptr;  // the ship and its place
     Box* frame = nullptr;
   };
   void Refresh();

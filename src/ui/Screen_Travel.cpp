@@ -54,25 +54,6 @@ constexpr Action kActions[] = {
      "settings or quit this program."},
 };
 
-// Shortens a line with "..." until it fits `width`.
-std::string Fit(const std::string& text, int width, const TextStyle& style) {
-  int w = 0, h = 0;
-  platform::MeasureText(text, 10000, style, w, h);
-  if (w <= width) return text;
-  std::string cut = text;
-  while (!cut.empty()) {
-    // Drop one whole character: continuation bytes up to and including its lead byte.
-    unsigned char dropped = 0;
-    do {
-      dropped = static_cast<unsigned char>(cut.back());
-      cut.pop_back();
-    } while (!cut.empty() && (dropped & 0xC0) == 0x80);
-    platform::MeasureText(cut + "...", 10000, style, w, h);
-    if (w <= width) break;
-  }
-  return cut + "...";
-}
-
 // Where a selection sits on the system view (location 1..15 or object place -1..-4).
 bool PlaceOf(int system, int selection, int& x, int& y) {
   if (selection >= 1 && selection <= kLocations) {

@@ -129,6 +129,24 @@ TextStyle Shadowed(TextStyle s) {
   return s;
 }
 
+std::string Fit(const std::string& text, int width, const TextStyle& style) {
+  int w = 0, h = 0;
+  platform::MeasureText(text, 10000, style, w, h);
+  if (w <= width) return text;
+  std::string cut = text;
+  while (!cut.empty()) {
+    // Drop one whole character: continuation bytes up to and including its lead byte.
+    unsigned char dropped = 0;
+    do {
+      dropped = static_cast<unsigned char>(cut.back());
+      cut.pop_back();
+    } while (!cut.empty() && (dropped & 0xC0) == 0x80);
+    platform::MeasureText(cut + "...", 10000, style, w, h);
+    if (w <= width) break;
+  }
+  return cut + "...";
+}
+
 std::string ItemPicture(const std::string& prefix, int k, PictureKind kind, bool hover, bool on) {
   const std::string nn = Two(k);
   switch (kind) {

@@ -80,6 +80,8 @@ TextStyle OneLine(TextStyle s, Align a);   // no wrapping, aligned
 TextStyle Aligned(TextStyle s, Align a);
 TextStyle Tinted(TextStyle s, Color c);
 TextStyle Shadowed(TextStyle s);           // a dark drop shadow under the text
+// `text` shortened by whole characters with "..." until it fits `width` on one line.
+std::string Fit(const std::string& text, int width, const TextStyle& style);
 constexpr Color kGold{236, 200, 120, 255};
 constexpr Color kText{214, 224, 238, 255};
 constexpr Color kDim{150, 166, 190, 255};

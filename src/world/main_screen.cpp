@@ -33,6 +33,8 @@ std::string Date(int64_t days) {
 
 }  // namespace
 
+std::string starDateText(int64_t days) { return Date(days); }
+
 int shieldBarIndex() {
   const int64_t energy = Game.Ship[Sh::ShieldEnergy];
   int64_t b = energy * kShieldSteps / MaxShields();

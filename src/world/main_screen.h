@@ -2,6 +2,7 @@
 // What the main screen shows and the decisions behind its buttons, as plain
 // rules over the game state: the screen only draws these and opens the screens
 // they name.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ int shieldBarIndex();
 int experienceBarIndex();
 // "Ship´s log - Star date: 2451.40".
 std::string shipsLogLine();
+// A day of the game's calendar as "year.day" ("2450.1" is the first day).
+std::string starDateText(int64_t days);
 // News row 1..5 as listed: "2454.40 - headline"; empty for an empty row.
 std::string newsLine(int row);
 // The article dialog of a news row: "Trade news!" or "War news!", and its text.
