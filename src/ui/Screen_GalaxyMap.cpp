@@ -105,7 +105,12 @@ Screen_GalaxyMap::Screen_GalaxyMap() : Window("Screen_GalaxyMap", 742, 583) {
     };
     sc.name = &AddLabel({p.x + kBlip / 2 - 50, p.y + kBlip + 4, 100, 13}, mapLabel(s), Centred(11, kWhite), s);
     sc.name->hoverColor = kHighlight;
-    sc.price = &AddLabel({p.x - 16, p.y + 45, kBlip + 32, 14}, "", Centred(10, kWhite), s);
+    // A price under a system low on the map would run into the legend: it goes beside the blip.
+    const bool low = p.y + 45 + 14 > kLegendY - 2;
+    TextStyle beside = Centred(10, kWhite);
+    beside.align = Align::Left;
+    sc.price = &AddLabel(low ? Rect{p.x + kBlip + 4, p.y + 7, 64, 14} : Rect{p.x - 16, p.y + 45, kBlip + 32, 14}, "",
+                         low ? beside : Centred(10, kWhite), s);
   }
 
   // The legend under the map: the owners' blips, the battle icon and the ship's marker.

@@ -39,7 +39,9 @@ class TradeButton : public Button {
     TextStyle s = captionStyle;
     if (w.Hover() == item) s.color = kHighlight;
     else if (on) s.color = kGold;
-    platform::DrawText(caption, r, s);
+    // The chosen amount's picture carries a lamp at its left: the caption keeps clear of it.
+    const int lamp = on ? rect.h / 2 : 0;
+    platform::DrawText(caption, {r.x + lamp, r.y, r.w - lamp, r.h}, s);
   }
   void Dump(const Window& w, std::string& out, int depth) const override {
     out += std::string(static_cast<size_t>(depth) * 2, ' ') + "button " + std::to_string(item) + " \"" + caption +
