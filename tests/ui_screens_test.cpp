@@ -138,6 +138,21 @@ TEST_F(Screens, TheTutorialHintShowsOnTheFirstThreeStartsOnly) {
   EXPECT_EQ(dumps[0].find("panel #hint"), std::string::npos);
 }
 
+TEST_F(Screens, TheHintLeavesWithANewGameAndTheFactionScreenSpeaksInTheCompatibilityMode) {
+  // The hint shows on a first start; a new game takes it away with the menu.
+  const auto dumps = Play("click 400 218\ndump\nkey 4\nkey Left\ndump\nset Option.CompatibilityMode 1\nkey 2\ndump\n"
+                          "click 200 566\ndump\nkey Return\n");
+  ASSERT_EQ(dumps.size(), 4u);
+  EXPECT_EQ(dumps[0].find("panel #hint"), std::string::npos) << dumps[0];
+  EXPECT_TRUE(Has(TopWindow(dumps[0]), "window Select_Race"));
+  EXPECT_TRUE(Has(TopWindow(dumps[1]), "SelectRaceON_03.jpg on")) << "4, then one to the left: " << TopWindow(dumps[1]);
+  EXPECT_TRUE(Has(TopWindow(dumps[2]), "label \"Selected faction: Outer Rim Alliance. Press 1 to 4")) << TopWindow(dumps[2]);
+  EXPECT_TRUE(Has(TopWindow(dumps[2]), "(Click to turn off!)"));
+  EXPECT_TRUE(Has(TopWindow(dumps[3]), "The compatibility mode for the blind and visually impaired has been turned off."))
+      << TopWindow(dumps[3]);
+  General.Option.CompatibilityMode = false;
+}
+
 TEST_F(Screens, TimersRunOnGameTimeAndOnlyOnTheTopWindow) {
   const auto dumps = Play(std::string("dump\nwait 1000\ndump\nclick ") + kCredits +
                           "\nwait 1000\ndump\nkey Return\n");

@@ -5,6 +5,7 @@
 #include "catalogue/faction_stories.h"
 #include "catalogue/professions.h"
 #include "state/game_state.h"
+#include "world/main_screen.h"
 
 namespace qm::ui {
 namespace {
@@ -56,6 +57,28 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
     Close();
   });
   SetDefault(&go);
+
+  // The compatibility mode spells out the choice and how to change it.
+  TextStyle line = Small(10);
+  line.wrap = false;
+  spoken_ = &AddLabel({20, 542, 596, 14}, "", line);
+  turnOff_ = &AddLabel({20, 560, 596, 14}, "Compatibility mode for the visually impaired (Click to turn off!)", line, 6);
+  turnOff_->style.color = kGold;
+  turnOff_->onClick = [this] {
+    setCompatibilityMode(false);
+    Choose(Game.Player[Pl::Faction]);
+  };
+}
+
+bool Select_Race::KeyDown(SDL_Keycode key) {
+  const int f = Game.Player[Pl::Faction];
+  int next = 0;
+  if (key >= SDLK_1 && key <= SDLK_4) next = static_cast<int>(key - SDLK_1) + 1;
+  if (key == SDLK_RIGHT || key == SDLK_DOWN) next = f % 4 + 1;
+  if (key == SDLK_LEFT || key == SDLK_UP) next = (f + 2) % 4 + 1;
+  if (next == 0) return Window::KeyDown(key);
+  Choose(next);
+  return true;
 }
 
 void Select_Race::OnShow() {
@@ -77,6 +100,12 @@ void Select_Race::Choose(int faction) {
   platform::MeasureText(quote1_->text, quote1_->rect.w, quote1_->style, w, h);
   quote2_->rect.y = quote1_->rect.y + std::min(h, 70) + 14;
   story_->Set(factionBackground(faction));
+  const bool spoken = General.Option.CompatibilityMode;
+  spoken_->Set(spoken ? std::string("Selected faction: ") + kLooks[faction].fullName +
+                            ". Press 1 to 4 or click a faction picture to choose another, then Continue."
+                      : "");
+  spoken_->Show(spoken);
+  turnOff_->Show(spoken);
 }
 
 }  // namespace qm::ui

@@ -10,6 +10,7 @@ namespace qm::ui {
 class Select_Race : public Window {
  public:
   Select_Race();
+  bool KeyDown(SDL_Keycode key) override;  // 1..4 and the arrows choose a faction
 
  protected:
   void OnShow() override;
@@ -23,6 +24,8 @@ class Select_Race : public Window {
   Label* quote1_;
   Label* quote2_;
   Label* story_;
+  Label* spoken_;   // the compatibility mode's line
+  Label* turnOff_;
 };
 
 }  // namespace qm::ui
