@@ -256,6 +256,7 @@ TEST_F(Flow, BoardingIsOfferedOncePerBattle) {
   StartPlayerTurn();
   EXPECT_EQ(fe.count("Boarding?"), 1);
   EXPECT_EQ(E[Cb::BoardingOffered], 1);
+  EXPECT_EQ(fe.shown.back().picture, shipPictureName(6, 0) + "_scene.jpg") << "the question shows the enemy ship";
   StartPlayerTurn();
   EXPECT_EQ(fe.count("Boarding?"), 1);
   SetupShipCombat(6, 0, 2, 1);

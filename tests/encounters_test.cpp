@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <set>
 #include <string>
 
@@ -387,6 +389,9 @@ TEST_F(Encounters, SecretDataNeedsTheSpyComputerAndOnlyWhatFitsIsKept) {
   OpenSpaceObject(2);
   EXPECT_TRUE(fe.sawTopic("N/A"));
   EXPECT_EQ(place[Obj::Present], 1);  // the data stays for later
+  const auto asked = std::find_if(fe.shown.begin(), fe.shown.end(), [](const test::Shown& s) { return s.topic == "Secret data:"; });
+  ASSERT_NE(asked, fe.shown.end());
+  EXPECT_EQ(asked->picture, "GeneralMissionPic.jpg") << "the question shows its picture";
   EXPECT_EQ(Game.Cargo[18], 0);
   Game.Ship[Sh::Targeting] = 5;
   OpenSpaceObject(2);

@@ -26,6 +26,17 @@ int ScriptedFrontend::Choose(const std::string& topic, const std::string& text, 
   return Ask(topic, text) ? 1 : 2;
 }
 
+bool ScriptedFrontend::AskWithPicture(const std::string& topic, const std::string& text, const std::string& picture) {
+  const bool yes = Ask(topic, text);
+  shown.back().picture = picture;
+  return yes;
+}
+
+int ScriptedFrontend::ChooseWithPicture(const std::string& topic, const std::string& text, const std::string&,
+                                        const std::string&, const std::string& picture) {
+  return AskWithPicture(topic, text, picture) ? 1 : 2;
+}
+
 void ScriptedFrontend::ShowScreen(Screen screen) {
   screens.push_back(screen);
   if (onShow) onShow(screen);

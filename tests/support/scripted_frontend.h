@@ -31,6 +31,10 @@ class ScriptedFrontend : public Frontend {
 
   void Message(int dialog, const std::string& topic, const std::string& text, const std::string& picture) override;
   bool Ask(const std::string& topic, const std::string& text) override;
+  // Questions with a picture are recorded with it (as a question, dialog 0).
+  bool AskWithPicture(const std::string& topic, const std::string& text, const std::string& picture) override;
+  int ChooseWithPicture(const std::string& topic, const std::string& text, const std::string& first,
+                        const std::string& second, const std::string& picture) override;
   int Choose(const std::string& topic, const std::string& text, const std::string& first,
              const std::string& second) override;
   void ShowScreen(Screen screen) override;
