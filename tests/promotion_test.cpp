@@ -214,6 +214,54 @@ TEST_F(Promotion, LearningOnTheAbilityScreen) {
   EXPECT_EQ(nca[5], 1);
 }
 
+TEST_F(Promotion, AChoiceClosedWithoutAPickIsKeptUntilThePlayerTakesIt) {
+  auto& nca = Game.NonCombatAbilities;
+  // Three refusals: the ability screen closes with nothing learned each time.
+  pick = 0;
+  for (int i = 0; i < 3; ++i) {
+    ReadyAt(1);
+    CheckPromotion();
+  }
+  EXPECT_EQ(PendingAbilityPicks(1), 3);
+  EXPECT_EQ(PendingAbilityPicks(2), 0);
+  EXPECT_EQ(LearnedInCategory(1, 1) + LearnedInCategory(1, 2) + LearnedInCategory(1, 3), 1) << "nothing taken for them";
+
+  // Taking one of the kept picks uses it up; a choice left again keeps it.
+  ASSERT_TRUE(OpenPendingAbilityPick(1));
+  EXPECT_TRUE(AbilityScreen().open);
+  EXPECT_EQ(AbilityScreen().treeKind, 1);
+  EndPendingAbilityPick();
+  EXPECT_FALSE(AbilityScreen().open);
+  EXPECT_EQ(PendingAbilityPicks(1), 3);
+  ASSERT_TRUE(OpenPendingAbilityPick(1));
+  EXPECT_TRUE(ChooseAbilityById(11));
+  EndPendingAbilityPick();
+  EXPECT_EQ(nca[11], 1);
+  EXPECT_EQ(PendingAbilityPicks(1), 2);
+  // A refused learning does not use it up.
+  ASSERT_TRUE(OpenPendingAbilityPick(1));
+  EXPECT_FALSE(ChooseAbilityById(11));
+  EndPendingAbilityPick();
+  EXPECT_EQ(PendingAbilityPicks(1), 2);
+  // A promotion's own pick made on its screen leaves the kept ones alone.
+  pick = 13;
+  ReadyAt(1);
+  CheckPromotion();
+  EXPECT_EQ(nca[13], 1);
+  EXPECT_EQ(PendingAbilityPicks(1), 2);
+  EXPECT_FALSE(OpenPendingAbilityPick(2)) << "none kept of the combat kind";
+
+  // With every ability learned nothing is on offer and nothing is kept.
+  for (int c = 1; c <= 3; ++c)
+    for (int p = 1; p <= 10; ++p) nca[TreeAbility(1, c, p)] = 1;
+  EXPECT_FALSE(AbilityOnOffer(1));
+  EXPECT_FALSE(OpenPendingAbilityPick(1));
+  pick = 0;
+  ReadyAt(1);
+  CheckPromotion();
+  EXPECT_EQ(PendingAbilityPicks(1), 2);
+}
+
 TEST_F(Promotion, MedalsForFeats) {
   const int fighter = Game.Ship[Sh::ShipType];
   int bigger = 0;

@@ -11,6 +11,7 @@
 #include "state/savegame.h"
 #include "support/scripted_frontend.h"
 #include "world/death.h"
+#include "world/money.h"
 #include "world/new_game.h"
 #include "world/retirement.h"
 
@@ -125,6 +126,33 @@ TEST_F(Retirement, PercentagesAndCareerThresholds) {
   EXPECT_EQ(CareerForScore(100001).place, 7);
   EXPECT_EQ(LadderPicture(1, false), "RetireScreenON_02.jpg");
   EXPECT_EQ(LadderPicture(10, true), "RetireScreen_11.jpg");
+}
+
+TEST_F(Retirement, AScreenOfItsOwnGetsTheWholeRetirementAtOnce) {
+  Game.Player[Pl::Credits] = 50000;
+  Game.Player[Pl::CivilWarWon] = 1;
+  const RetirementReport scored = ScoreRetirement();
+  EXPECT_TRUE(fe.shown.empty()) << "scoring alone shows nothing";
+  ASSERT_EQ(scored.steps.size(), 5u);
+  EXPECT_EQ(scored.steps[0].topic, "Retirement (1/5)");
+  EXPECT_EQ(scored.steps[2].dialog, 9) << "the promotion step wears the uniform";
+  EXPECT_EQ(scored.steps[4].scoreLine, "Score + 25% = " + FormatMoney(scored.score));
+  EXPECT_EQ(scored.career.name, CareerForScore(scored.score).name);
+
+  std::vector<RetirementReport> presented;
+  SetRetirementPresenter([&](const RetirementReport& r) { presented.push_back(r); });
+  const long long score = Retire();
+  SetRetirementPresenter(nullptr);
+  ASSERT_EQ(presented.size(), 1u);
+  EXPECT_EQ(presented[0].score, score);
+  EXPECT_EQ(score, scored.score);
+  EXPECT_EQ(presented[0].steps[1].title2, "Step 2: Age");
+  // The screen shows it all: no step dialogs, no career notice; the table and the end still follow.
+  EXPECT_FALSE(fe.sawTopic("Retirement (1/5)"));
+  EXPECT_FALSE(fe.sawTopic(scored.career.name));
+  EXPECT_EQ(fe.screens.back(), Screen::Highscore);
+  EXPECT_EQ(General.Highscore[1][2], score);
+  EXPECT_TRUE(qm::Run.GameEnded);
 }
 
 TEST_F(Retirement, HighscoreTiesAndTheSixthBest) {

@@ -17,11 +17,6 @@ constexpr int kColumnW = 228, kLeftX = 14, kRightX = 258;  // the two columns in
 constexpr int kButtonY = 250;                             // the panels' buttons, window coordinates
 constexpr Color kRule{96, 120, 160, 140};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 std::string Money(int v) { return "$ " + FormatMoney(v); }
 
 }  // namespace

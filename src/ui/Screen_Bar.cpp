@@ -18,11 +18,6 @@ constexpr int kButtonY = 200, kButtonW = 136, kGap = 7;
 constexpr Color kFrame{70, 96, 136, 255};
 constexpr Color kRule{96, 120, 160, 140};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 }  // namespace
 
 Screen_Bar::Screen_Bar() : ServiceScreen("Screen_Bar", kW, kH) {

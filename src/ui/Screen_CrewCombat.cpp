@@ -84,11 +84,6 @@ const Attack kButtons[] = {
 const char* const kEnemyRows[3] = {"Crew", "Space marines", "Battle droids"};
 const char* const kPlayerRows[5] = {"Crewmen", "Officers", "Space marines", "Pirates", "Battle droids"};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 std::string Men(int n) { return std::to_string(n) + (n == 1 ? " man" : " men"); }
 
 int LossesSoFar() {
@@ -115,14 +110,6 @@ class AreaPicture : public Picture {
            (w.Hover() == item ? " hover" : "") + "\n";
   }
 };
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kPanelFill;
-  p.border = kPanelBorder;
-  return p;
-}
 
 }  // namespace
 

@@ -45,23 +45,10 @@ std::string Portrait(int crewType) {
   }
 }
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 TextStyle Cell(TextStyle s, Align a) {
   s = OneLine(s, a);
   s.middle = true;
   return s;
-}
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kPanelFill;
-  p.border = kPanelBorder;
-  return p;
 }
 
 // "+" and "-": a switched-off button is dimmed as a whole, not only its caption.
@@ -80,7 +67,7 @@ Screen_CrewHiring::Screen_CrewHiring() : Window("Screen_CrewHiring", kW, kH) {
   AddLabel({20, 12, 260, 28}, "Crew hiring", OneLine(Title(19)));
   credits_ = &AddLabel({280, 16, kW - 300, 20}, "", OneLine(Tinted(Bold(Body(13)), kGold), Align::Right));
 
-  Panel& ship = GlassPanel(*this, kShipPanel, "ship");
+  Panel& ship = GlassPanel(*this, kShipPanel, "ship", kPanelFill, kPanelBorder);
   shipLine_ = &ship.AddLabel({12, 6, kShipPanel.w - 24, 18}, "", OneLine(Title(13)));
   const auto figure = [&ship](int x, const char* caption, int captionW) {
     ship.AddLabel({x, 28, captionW, 16}, caption, OneLine(Tinted(Body(12), kDim)));
@@ -90,7 +77,7 @@ Screen_CrewHiring::Screen_CrewHiring() : Window("Screen_CrewHiring", kW, kH) {
   maximum_ = figure(190, "Maximum crew:", 106);
   current_ = figure(372, "Current crew:", 98);
 
-  Panel& table = GlassPanel(*this, kTable, "crew");
+  Panel& table = GlassPanel(*this, kTable, "crew", kPanelFill, kPanelBorder);
   const TextStyle head = Tinted(Small(10), kDim);
   table.AddLabel({kNameX, 6, 160, 16}, "Crew", Cell(head, Align::Left));
   table.AddLabel({kCountX, 6, kCountW, 16}, "Aboard", Cell(head, Align::Right));

@@ -23,11 +23,6 @@ constexpr Color kFrame{70, 96, 136, 255};
 constexpr Color kRule{96, 120, 160, 140};
 constexpr Color kWanted{240, 110, 90, 255};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 }  // namespace
 
 Screen_Governor::Screen_Governor() : ServiceScreen("Screen_Governor", kW, kH) {

@@ -46,19 +46,6 @@ const int kKillFields[6] = {Pl::KilledFighters, Pl::KilledCorvettes, Pl::KilledD
 const char* const kFacts[5] = {"Age:", "Lives left:", "Missions completed:", "Non-combat abilities:",
                                "Combat abilities:"};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kGlass;
-  p.border = kGlassEdge;
-  return p;
-}
-
 // A line whose text follows the item under the mouse.
 class HoverLine : public Label {
  public:
@@ -91,7 +78,7 @@ Screen_PersonalStatus::Screen_PersonalStatus() : Window("Screen_PersonalStatus",
   faction_->style.color = kDim;
 
   // The uniform.
-  GlassPanel(*this, kUniformPanel, "uniform");
+  GlassPanel(*this, kUniformPanel, "uniform", kGlass, kGlassEdge);
   jacket_ = &AddPicture(kJacket, "");
   jacket_->name = "Uniform";
   // The rank boards, pins and wings name themselves under the uniform while pointed at.
@@ -165,7 +152,7 @@ Screen_PersonalStatus::Screen_PersonalStatus() : Window("Screen_PersonalStatus",
   }
 
   // The service record.
-  Panel& record = GlassPanel(*this, {16, 398, kW - 32, 132}, "record");
+  Panel& record = GlassPanel(*this, {16, 398, kW - 32, 132}, "record", kGlass, kGlassEdge);
   record.AddLabel({12, 8, 300, 16}, "Service record", OneLine(Title(12)));
   TextStyle keys = OneLine(Small(10), Align::Right);
   keys.color = kDim;

@@ -20,11 +20,6 @@ constexpr Color kChipFill{0, 0, 0, 70};
 constexpr Color kChipBorder{150, 166, 190, 110};
 constexpr int kChip = 15;
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 // The planet screen's items: the six services 1..6 and "Back to space" 9.
 constexpr int kBackItem = 9;
 constexpr int kW = 439, kH = 460;

@@ -16,8 +16,8 @@ namespace qm::ui {
 namespace {
 
 // Items: the tree positions 1..10 (their names share the number), the category
-// selectors 11..13, "Back" 14, the compatibility switch 15.
-constexpr int kCategoryItem = 11, kBackItem = 14, kCompatibilityItem = 15;
+// selectors 11..13, "Back" 14, the compatibility switch 15, "Learn" 16.
+constexpr int kCategoryItem = 11, kBackItem = 14, kCompatibilityItem = 15, kLearnItem = 16;
 constexpr int kW = 369, kH = 581;
 constexpr int kPositions = 10;
 
@@ -146,11 +146,6 @@ class CategoryButton : public Button {
   }
 };
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 int TextHeight(const Label& l) {
   int w = 0, h = 0;
   if (!l.text.empty()) platform::MeasureText(l.text, l.rect.w, l.style, w, h);
@@ -245,22 +240,52 @@ Screen_SelectNewAbility::Screen_SelectNewAbility() : Window("Screen_SelectNewAbi
 
   TextStyle keys = Small(10);
   keys.color = kDim;
-  AddLabel({14, 540, 224, 32}, "Keys: arrows step through the tree, 1-3 or Tab the category, Esc back.", keys);
-  Button& back = AddButton(kBackItem, {kW - 120, 540, 110, 32}, "SelectNewAbility", "Back", [this] { Close(); });
-  back.captionStyle = Caption(13);
-  back.name = "Back";
-  SetCancel(&back);
-  SetDefault(&back);
+  keys_ = &AddLabel({14, 540, 224, 32}, "", keys);
+  learn_ = &AddButton(kLearnItem, {kW - 200, 540, 92, 32}, "SelectNewAbility", "Learn", [this] { Learn(); });
+  learn_->captionStyle = Caption(13);
+  learn_->name = "Learn";
+  back_ = &AddButton(kBackItem, {kW - 120, 540, 110, 32}, "SelectNewAbility", "Back", [this] { Close(); });
+  back_->captionStyle = Caption(13);
+  back_->name = "Back";
+  SetCancel(back_);
+  SetDefault(back_);
 }
 
 void Screen_SelectNewAbility::Browse(int treeKind, int category) {
   treeKind_ = treeKind == 2 ? 2 : 1;
   category_ = category >= 1 && category <= 3 ? category : 1;
   selected_ = 1;
+  // A pick kept from a choice closed earlier is offered here.
+  const bool pending = OpenPendingAbilityPick(treeKind_);
+  if (pending) SelectAbilityCategory(category_);
   Show();
+  if (pending) EndPendingAbilityPick();
 }
 
 void Screen_SelectNewAbility::OnShow() {
+  // Shown by the rules for a pick (or by Browse for a kept one): choose mode.
+  const AbilityScreenState& pick = AbilityScreen();
+  choosing_ = pick.open;
+  if (choosing_) {
+    if (treeKind_ != pick.treeKind || !pick.pending) category_ = pick.category;
+    treeKind_ = pick.treeKind;
+    // Start on the first ability that can be learned, so Enter takes it.
+    selected_ = 1;
+    bool found = false;
+    for (int c = 0; c < 3 && !found; ++c) {
+      const int category = (category_ - 1 + c) % 3 + 1;
+      for (int p = 1; p <= kPositions && !found; ++p)
+        if (StandingOf(treeKind_, category, p) == Standing::Open) category_ = category, selected_ = p, found = true;
+    }
+  }
+  learn_->Show(choosing_);
+  back_->caption = choosing_ ? "Later" : "Back";
+  back_->rect = choosing_ ? Rect{kW - 102, 540, 92, 32} : Rect{kW - 120, 540, 110, 32};
+  title_->style.size = choosing_ ? 15 : 18;
+  SetDefault(choosing_ ? learn_ : back_);
+  keys_->Set(choosing_ ? "Keys: Enter learns, Esc later; arrows, 1-3 or Tab move."
+                       : "Keys: arrows step through the tree, 1-3 or Tab the category, Esc back.");
+  keys_->rect.w = choosing_ ? kW - 200 - 14 - 6 : 224;
   ClearHover();
   Refresh();
 }
@@ -270,7 +295,18 @@ bool Screen_SelectNewAbility::OnCloseRequest() {
   return false;
 }
 
-void Screen_SelectNewAbility::Pick(int position) { Select(position); }
+void Screen_SelectNewAbility::Pick(int position) {
+  Select(position);
+  if (choosing_) Learn();
+}
+
+// The rules explain a refusal, ask for the choice and close the screen once learned.
+void Screen_SelectNewAbility::Learn() {
+  if (!choosing_ || !AbilityScreen().open) return;
+  SelectAbilityCategory(category_);
+  ChooseAbility(selected_);
+  if (!IsClosing()) Refresh();
+}
 
 void Screen_SelectNewAbility::Select(int position) {
   if (position < 1 || position > kPositions) return;
@@ -340,7 +376,7 @@ void Screen_SelectNewAbility::Layout() {
 void Screen_SelectNewAbility::Refresh() {
   Layout();
   const bool combat = treeKind_ == 2;
-  title_->Set(combat ? "Combat abilities" : "Non-combat abilities");
+  title_->Set(choosing_ ? AbilityScreenTitle(treeKind_) : combat ? "Combat abilities" : "Non-combat abilities");
   int learned = 0;
   for (int c = 1; c <= 3; ++c) learned += LearnedInCategory(treeKind_, c);
   subtitle_->Set(std::to_string(learned) + " of 30 learned");
@@ -360,6 +396,7 @@ void Screen_SelectNewAbility::Refresh() {
     icon->selected = p == selected_;
     names_[static_cast<size_t>(p)]->Set(icon->caption);
   }
+  if (choosing_) learn_->enabled = StandingOf(treeKind_, category_, selected_) == Standing::Open;
   RefreshInfo();
   RefreshCompatibility();
   Invalidate();
@@ -372,7 +409,8 @@ void Screen_SelectNewAbility::RefreshInfo() {
   infoName_->Set(TreeAbilityName(treeKind_, id));
   infoCost_->Set(treeKind_ == 2 ? "Action-Points required: " + std::to_string(combatActionCost(id)) : "");
   // The compatibility lines tell the standing.
-  infoStanding_->Set(StandingText(treeKind_, category_, selected_));
+  infoStanding_->Set(choosing_ && standing == Standing::Open ? "Can be learned now: click it or press Enter"
+                                                              : StandingText(treeKind_, category_, selected_));
   infoStanding_->style.color = ColourOf(standing);
   infoStanding_->Show(!compact);
   infoText_->Set(TreeAbilityDescription(treeKind_, id));

@@ -7,11 +7,17 @@
 //
 // Browsing (from the personal status screen) only informs: a left click
 // selects an ability and shows its name, standing and description below the
-// tree, a right-click shows them in a notice. Nothing is learned here; the
-// choice after a promotion is made elsewhere.
+// tree, a right-click shows them in a notice.
+//
+// Choosing (the pick a promotion gives, or one kept from a choice closed
+// earlier): a left click on an ability, or "Learn" for the selected one, asks
+// the rules to learn it; learned, the screen closes. Closed without a pick,
+// the pick is kept and offered again when the player opens the trees from the
+// personal status screen.
 //
 // Keys: the arrow keys step through the tree, 1, 2, 3 or Tab switch the
-// category, Escape or Enter go back.
+// category, Enter learns the selected ability while choosing (else goes back),
+// Escape goes back.
 #include <SDL.h>
 
 #include <array>
@@ -24,7 +30,9 @@ class Screen_SelectNewAbility : public Window {
  public:
   Screen_SelectNewAbility();
   // Shows tree kind 1 (non-combat) or 2 (combat) at `category` modally, to browse.
+  // A pick kept from an earlier choice is offered instead, when there is one.
   void Browse(int treeKind, int category = 1);
+  bool Choosing() const { return choosing_; }
   bool KeyDown(SDL_Keycode key) override;
 
  protected:
@@ -35,6 +43,7 @@ class Screen_SelectNewAbility : public Window {
  private:
   // What a left click on a position does: browsing only selects it.
   void Pick(int position);
+  void Learn();
   void Select(int position);
   void ShowCategory(int category);
   void Info(int position) const;
@@ -48,6 +57,10 @@ class Screen_SelectNewAbility : public Window {
   int treeKind_ = 1;
   int category_ = 1;
   int selected_ = 1;
+  bool choosing_ = false;
+  Button* learn_ = nullptr;
+  Button* back_ = nullptr;
+  Label* keys_ = nullptr;
   Label* title_ = nullptr;
   Label* subtitle_ = nullptr;
   std::array<Button*, 3> categories_{};

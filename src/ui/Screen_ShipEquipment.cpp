@@ -50,22 +50,9 @@ constexpr Color kTileSelected{34, 52, 86, 240};
 constexpr Color kTileEdge{52, 72, 104, 255};
 constexpr Color kEquipped{130, 220, 150, 255};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 TextStyle Middle(TextStyle s) {
   s.middle = true;
   return s;
-}
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kPanelFill;
-  p.border = kPanelBorder;
-  return p;
 }
 
 std::string PriceOf(const Sheet& sheet) {
@@ -185,7 +172,7 @@ Screen_ShipEquipment::Screen_ShipEquipment() : Window("Screen_ShipEquipment", kW
 }
 
 void Screen_ShipEquipment::BuildShipPanel() {
-  Panel& ship = GlassPanel(*this, kShipPanel, "ship");
+  Panel& ship = GlassPanel(*this, kShipPanel, "ship", kPanelFill, kPanelBorder);
   shipName_ = &ship.AddLabel({10, 6, 280, 18}, "", OneLine(Title(13)));
   ship.AddBox({kSide.x - 1, kSide.y - 1, kSide.w + 2, kSide.h + 2}, {0, 0, 0, 0}, kPanelBorder);
   sideView_ = &ship.AddPicture(kSide, "");
@@ -224,7 +211,7 @@ void Screen_ShipEquipment::BuildShipPanel() {
 }
 
 void Screen_ShipEquipment::BuildOfferPanel() {
-  Panel& offer = GlassPanel(*this, kOfferPanel, "offer");
+  Panel& offer = GlassPanel(*this, kOfferPanel, "offer", kPanelFill, kPanelBorder);
   heading_ = &offer.AddLabel({12, 8, 300, 20}, "", OneLine(Title(14)));
   for (int k = 1; k <= kOffered; ++k) {
     auto tile = std::make_unique<OfferTile>();

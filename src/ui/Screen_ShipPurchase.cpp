@@ -39,23 +39,10 @@ constexpr Color kTileSelected{34, 52, 86, 240};
 constexpr Color kTileEdge{52, 72, 104, 255};
 constexpr Color kLink{130, 196, 255, 255};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
 std::string Value(const Sheet& sheet, const std::string& label) {
   for (const SheetLine& l : sheet)
     if (l.label == label) return l.value;
   return "";
-}
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kPanelFill;
-  p.border = kPanelBorder;
-  return p;
 }
 
 // One shipyard place: the ship's blueprint on a dark plate with its name under
@@ -119,7 +106,7 @@ Screen_ShipPurchase::Screen_ShipPurchase() : Window("Screen_ShipPurchase", kW, k
 }
 
 void Screen_ShipPurchase::BuildList() {
-  Panel& list = GlassPanel(*this, kList, "places");
+  Panel& list = GlassPanel(*this, kList, "places", kPanelFill, kPanelBorder);
   for (int row = 0; row < kRows; ++row) {
     const int y = kRowTop + row * kRowH;
     list.AddLabel({12, y, 220, 16}, kClassHeadings[row], OneLine(Title(12)));
@@ -144,7 +131,7 @@ void Screen_ShipPurchase::BuildList() {
 }
 
 void Screen_ShipPurchase::BuildDetail() {
-  Panel& detail = GlassPanel(*this, kDetail, "selected");
+  Panel& detail = GlassPanel(*this, kDetail, "selected", kPanelFill, kPanelBorder);
   detail.AddLabel({12, 8, 200, 18}, "Selected ship:", OneLine(Title(13)));
   detail.AddBox({kScene.x - 1, kScene.y - 1, kScene.w + 2, kScene.h + 2}, {0, 0, 0, 0}, kPanelBorder);
   scene_ = &detail.AddPicture(kScene, "");

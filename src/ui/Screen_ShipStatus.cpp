@@ -40,19 +40,6 @@ const char* const kCategoryNames[7] = {"", "Guns", "Missiles", "Engines", "Cargo
 const char* const kCrewTotals[2] = {"Crew (Min./Max.):", "Current crew:"};
 const char* const kCrewTypes[5] = {"Crewmen:", "Officers:", "Marines:", "Pirates:", "Droids:"};
 
-TextStyle Bold(TextStyle s) {
-  s.font = Font::SansBold;
-  return s;
-}
-
-Panel& GlassPanel(Window& w, Rect r, const char* name) {
-  Panel& p = w.AddPanel(r);
-  p.name = name;
-  p.fill = kGlass;
-  p.border = kGlassEdge;
-  return p;
-}
-
 std::string ValueOf(const Sheet& sheet, const std::string& label) {
   for (const SheetLine& l : sheet)
     if (l.label == label) return l.value;
@@ -78,7 +65,7 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   AddLabel({18, 10, 240, 28}, "Ship status", Title(20));
 
   // The blueprint with the ship's name under it.
-  GlassPanel(*this, kBlueprintPanel, "blueprint");
+  GlassPanel(*this, kBlueprintPanel, "blueprint", kGlass, kGlassEdge);
   blueprint_ = &AddPicture({kBlueprintPanel.x + 6, kBlueprintPanel.y + 6, kBlueprintPanel.w - 12, 128}, "");
   blueprint_->name = "Blueprint";
   shipName_ = &AddLabel({kBlueprintPanel.x + 6, kBlueprintPanel.y + 138, kBlueprintPanel.w - 12, 20}, "",
@@ -86,7 +73,7 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   shipName_->style.color = kGold;
 
   // The ship's figures.
-  Panel& facts = GlassPanel(*this, kFactsPanel, "facts");
+  Panel& facts = GlassPanel(*this, kFactsPanel, "facts", kGlass, kGlassEdge);
   for (size_t i = 0; i < facts_.size(); ++i) {
     Line& l = facts_[i];
     l.label = &facts.AddLabel({10, 0, kFactLabelW, 15}, "", OneLine(Small(10)));
@@ -97,7 +84,7 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   description_->style.color = kText;
 
   // The crew by type and its limits.
-  Panel& crew = GlassPanel(*this, kCrewPanel, "crew");
+  Panel& crew = GlassPanel(*this, kCrewPanel, "crew", kGlass, kGlassEdge);
   for (size_t i = 0; i < crewTotals_.size(); ++i) {
     const int y = 6 + static_cast<int>(i) * 17;
     crewTotals_[i].label = &crew.AddLabel({10, y, 120, 16}, kCrewTotals[i], OneLine(Small(10)));
@@ -117,7 +104,7 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   }
 
   // Shields and hold.
-  Panel& gauges = GlassPanel(*this, kGaugesPanel, "gauges");
+  Panel& gauges = GlassPanel(*this, kGaugesPanel, "gauges", kGlass, kGlassEdge);
   const int barW = kGaugesPanel.w - 20;
   gauges.AddLabel({10, 6, 100, 16}, "Shields", OneLine(Small(10)));
   shieldValue_ = &gauges.AddLabel({110, 5, barW - 100, 16}, "", OneLine(Bold(Body(11)), Align::Right));
@@ -129,7 +116,7 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   cargoBar_ = &gauges.AddBox({11, 63, 0, 7}, kCargoColour);
 
   // The six installed items.
-  Panel& equipment = GlassPanel(*this, kEquipmentPanel, "equipment");
+  Panel& equipment = GlassPanel(*this, kEquipmentPanel, "equipment", kGlass, kGlassEdge);
   equipment.AddLabel({10, 5, 200, 16}, "Installed equipment", OneLine(Title(12)));
   TextStyle hint = OneLine(Small(10), Align::Right);
   hint.color = kDim;

@@ -5,17 +5,22 @@
 
 #include "state/frontend.h"
 #include "ui/FlyTo.h"
+#include "ui/MissionPanel.h"
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_Bank.h"
 #include "ui/Screen_Bar.h"
 #include "ui/Screen_CrewCombat.h"
 #include "ui/Screen_CrewHiring.h"
 #include "ui/Screen_GalaxyMap.h"
+#include "ui/Screen_Missions.h"
 #include "ui/Screen_Governor.h"
+#include "ui/Screen_Highscore.h"
 #include "ui/Screen_PersonalStatus.h"
 #include "ui/Screen_PirateHideout.h"
 #include "ui/Screen_Planet.h"
+#include "ui/Screen_Retire2.h"
 #include "ui/Screen_SaveLoad.h"
+#include "ui/Screen_SelectNewAbility.h"
 #include "ui/Screen_ShipCombat2.h"
 #include "ui/Screen_ShipStatus.h"
 #include "ui/Screen_ShipEquipment.h"
@@ -95,6 +100,11 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_ShipPurchase>("Screen_ShipPurchase");
   RegisterWindow<Screen_ShipEquipment>("Screen_ShipEquipment");
   RegisterWindow<Screen_CrewHiring>("Screen_CrewHiring");
+  RegisterWindow<Screen_Missions>("Screen_Missions");
+  RegisterWindow<MissionPanel>("MissionPanel");
+  RegisterWindow<Screen_Highscore>("Screen_Highscore");
+  RegisterWindow<Screen_SelectNewAbility>("Screen_SelectNewAbility");
+  RegisterWindow<Screen_Retire2>("Screen_Retire2");
 }
 
 void DestroyScreens() {

@@ -129,6 +129,19 @@ TextStyle Shadowed(TextStyle s) {
   return s;
 }
 
+Panel& GlassPanel(Window& w, Rect r, const char* name, Color fill, Color border) {
+  Panel& p = w.AddPanel(r);
+  p.name = name;
+  p.fill = fill;
+  p.border = border;
+  return p;
+}
+
+TextStyle Bold(TextStyle s) {
+  s.font = Font::SansBold;
+  return s;
+}
+
 std::string Fit(const std::string& text, int width, const TextStyle& style) {
   int w = 0, h = 0;
   platform::MeasureText(text, 10000, style, w, h);

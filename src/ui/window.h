@@ -80,12 +80,17 @@ TextStyle OneLine(TextStyle s, Align a);   // no wrapping, aligned
 TextStyle Aligned(TextStyle s, Align a);
 TextStyle Tinted(TextStyle s, Color c);
 TextStyle Shadowed(TextStyle s);           // a dark drop shadow under the text
+TextStyle Bold(TextStyle s);               // the bold face of the style
 // `text` shortened by whole characters with "..." until it fits `width` on one line.
 std::string Fit(const std::string& text, int width, const TextStyle& style);
 constexpr Color kGold{236, 200, 120, 255};
 constexpr Color kText{214, 224, 238, 255};
 constexpr Color kDim{150, 166, 190, 255};
 constexpr Color kHighlight{255, 236, 170, 255};
+// The dark glass behind a screen's groups of controls, its edge and its rules.
+constexpr Color kGlassFill{6, 10, 22, 206};
+constexpr Color kGlassBorder{70, 96, 136, 255};
+constexpr Color kGlassRule{96, 120, 160, 140};
 
 enum class PictureKind { Push, Toggle, ListEntry };
 // The picture of item `k` built from `prefix` ("StartScreen", "GameSettings", "Mission-Screen").
@@ -305,6 +310,9 @@ class Window {
   bool draggingWindow_ = false;
   int dragX_ = 0, dragY_ = 0;
 };
+
+// A panel of dark glass with its edge, named for the dumps.
+Panel& GlassPanel(Window& w, Rect r, const char* name, Color fill = kGlassFill, Color border = kGlassBorder);
 
 // Offers the window system's close request to the top window; true when it closed.
 bool RequestCloseTop();

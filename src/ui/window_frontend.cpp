@@ -1,21 +1,11 @@
 #include "ui/window_frontend.h"
 
+#include "ui/Screen_Highscore.h"
 #include "ui/Screen_Message.h"
+#include "ui/Screen_Retire2.h"
 #include "ui/screens.h"
-#include "world/abilities.h"
 
 namespace qm::ui {
-namespace {
-
-// The ability choice after a promotion has no screen yet: the first ability on
-// offer is taken, so a promotion never stalls the game.
-bool ResolveWithoutScreen(Screen screen) {
-  if (screen != Screen::Abilities) return false;
-  ChooseFirstAvailableAbility();
-  return true;
-}
-
-}  // namespace
 
 const char* UnitOf(Screen screen) {
   switch (screen) {
@@ -83,7 +73,8 @@ int WindowFrontend::Choose(const std::string& topic, const std::string& text, co
 
 void WindowFrontend::ShowScreen(Screen screen) {
   if (Quitting()) return;
-  if (!ScreenRegistered(UnitOf(screen)) && ResolveWithoutScreen(screen)) return;
+  // After a retirement the list shows its new entry highlighted.
+  if (screen == Screen::Highscore && ScreenRegistered(UnitOf(screen))) return Instance<Screen_Highscore>().ShowNewEntry();
   ui::ShowScreen(UnitOf(screen));
 }
 
@@ -132,6 +123,14 @@ void WindowFrontend::RefreshCombat() {
 
 WindowFrontend& TheFrontend() {
   static WindowFrontend frontend;
+  // A retirement walks its steps and the career ladder on its own screen.
+  static const bool retirementScreen = [] {
+    SetRetirementPresenter([](const RetirementReport& report) {
+      if (!Quitting()) Instance<Screen_Retire2>().Present(report);
+    });
+    return true;
+  }();
+  (void)retirementScreen;
   return frontend;
 }
 

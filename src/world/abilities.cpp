@@ -32,6 +32,9 @@ constexpr std::array<std::array<int, 3>, 11> kNeeds = {{
 }};
 
 AbilityScreenState screen;
+bool picked = false;  // the open screen's pick was made
+// The slot of each learned-abilities row past the ability ids that counts the kept picks.
+constexpr int kPendingSlot = 100;
 
 IntRow& Learned(int treeKind) { return treeKind == 2 ? Game.CombatAbilities : Game.NonCombatAbilities; }
 
@@ -65,6 +68,8 @@ bool Choose(int treeKind, int category, int position) {
                 TreeAbilityDescription(treeKind, id) + " Do you wish to learn this ability?"))
     return false;
   Learned(treeKind)[id] = 1;
+  picked = true;
+  if (screen.pending && Learned(treeKind)[kPendingSlot] > 0) Learned(treeKind)[kPendingSlot] -= 1;
   CloseAbilityScreen();
   return true;
 }
@@ -136,9 +141,37 @@ std::string AbilityInfo(int treeKind, int id) {
 const AbilityScreenState& AbilityScreen() { return screen; }
 
 void ShowAbilityScreen(int treeKind, int category) {
-  screen = {true, treeKind == 2 ? 2 : 1, category >= 1 && category <= 3 ? category : 1};
+  screen = {true, treeKind == 2 ? 2 : 1, category >= 1 && category <= 3 ? category : 1, false};
+  picked = false;
   UI().ShowScreen(Screen::Abilities);
-  screen.open = false;  // closing without a pick loses it
+  screen.open = false;
+  // Closed without a pick: the pick waits for the player, never lost and never taken for them.
+  if (!picked && AbilityOnOffer(screen.treeKind)) Learned(screen.treeKind)[kPendingSlot] += 1;
+}
+
+int PendingAbilityPicks(int treeKind) {
+  if (treeKind < 1 || treeKind > 2) return 0;
+  return Learned(treeKind)[kPendingSlot];
+}
+
+bool AbilityOnOffer(int treeKind) {
+  if (treeKind < 1 || treeKind > 2) return false;
+  for (int c = 1; c <= 3; ++c)
+    for (int p = 1; p <= 10; ++p)
+      if (!AbilityLearned(treeKind, TreeAbility(treeKind, c, p)) && PrerequisitesMet(treeKind, c, p)) return true;
+  return false;
+}
+
+bool OpenPendingAbilityPick(int treeKind) {
+  if (PendingAbilityPicks(treeKind) < 1 || !AbilityOnOffer(treeKind)) return false;
+  screen = {true, treeKind, 1, true};
+  picked = false;
+  return true;
+}
+
+void EndPendingAbilityPick() {
+  screen.open = false;
+  screen.pending = false;
 }
 
 void SelectAbilityCategory(int category) {

@@ -27,10 +27,13 @@ std::string AbilityInfo(int treeKind, int id);
 
 // The screen opened for one pick; a frontend shows it with
 // UI().ShowScreen(Screen::Abilities) and calls the actions below meanwhile.
+// Closed without a pick, the pick is kept pending (while an ability is left to
+// learn) until the player takes it from the trees of the personal status.
 struct AbilityScreenState {
   bool open = false;
   int treeKind = 0;
   int category = 1;
+  bool pending = false;  // the pick taken is one kept from earlier
 };
 const AbilityScreenState& AbilityScreen();
 void ShowAbilityScreen(int treeKind, int category);
@@ -43,5 +46,15 @@ bool ChooseAbilityById(int id);
 // Learns the first ability of the open tree kind whose prerequisites are met.
 bool ChooseFirstAvailableAbility();
 void CloseAbilityScreen();
+
+// Picks of a tree kind kept from choices closed without learning (saved with the game).
+int PendingAbilityPicks(int treeKind);
+// True when an ability of the tree kind can be learned now.
+bool AbilityOnOffer(int treeKind);
+// Opens the screen state for a kept pick of the tree kind (false when none is
+// kept); learning then uses it up. End it with EndPendingAbilityPick, which
+// keeps the pick when nothing was learned.
+bool OpenPendingAbilityPick(int treeKind);
+void EndPendingAbilityPick();
 
 }  // namespace qm

@@ -419,6 +419,14 @@ std::string MissionPlace(const IntRow& m) {
   return Game.SystemText[m[Mis::System]][1];
 }
 
+std::string MissionProgress(const IntRow& m) {
+  const int type = m[Mis::Type];
+  if (type == 19) return "Planets left: " + std::to_string(m[Mis::Object]);
+  if (IsNavpointRoute(type) || type == 16 || type == 17)
+    return "Next nav point: " + PlaceName(m[Mis::System], m[Mis::Location]);
+  return "";
+}
+
 std::string MissionBoardHeading() {
   static const char* const kHeading[] = {
       "Available missions for \"Fighter-class\" pilots:", "Available missions for \"Corvette-class\" pilots:",

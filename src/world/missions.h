@@ -105,6 +105,10 @@ std::string MissionTargetName();
 std::string MissionDetail(const IntRow& m);
 std::string MissionTarget(const IntRow& m);
 std::string MissionPlace(const IntRow& m);
+// How far the running mission has come, for its status panel: "Next nav point: "
+// + the navpoint still to reach for route and pick-up missions, "Planets left: "
+// + the count for the Analysis; "" for the others.
+std::string MissionProgress(const IntRow& m);
 // "Available missions for "Fighter-class" pilots:" by the ship's class.
 std::string MissionBoardHeading();
 

@@ -52,6 +52,15 @@ int highlighted = 0;
 
 std::string Money(long long v) { return FormatMoney(v); }
 
+std::function<void(const RetirementReport&)> presenter;
+// The steps' dialogs, collected while scoring.
+std::vector<DialogContent>* collected = nullptr;
+
+void Show(const DialogContent& d) {
+  if (collected) collected->push_back(d);
+  else Notify(d);
+}
+
 // One step of the retirement in its dialog: the step's title, what it counts and the score line.
 void Step(int k, const std::string& title, const std::string& text, const std::string& score,
           const std::string& picture) {
@@ -62,7 +71,7 @@ void Step(int k, const std::string& title, const std::string& text, const std::s
   d.text = text;
   d.scoreLine = score;
   d.picture = picture;
-  Notify(d);
+  Show(d);
 }
 
 std::string PercentLine(const std::string& head, long long percent, long long score) {
@@ -130,7 +139,7 @@ long long PromotionStep(long long s) {
     if (a.find("Ribbon") != std::string::npos) d.ribbons.push_back(a);
     if (a.find("Medal") != std::string::npos) d.medals.push_back(a);
   }
-  Notify(d);
+  Show(d);
   return next;
 }
 
@@ -229,14 +238,32 @@ void OfferRetirement() {
     Retire();
 }
 
-long long Retire() {
+RetirementReport ScoreRetirement() {
+  RetirementReport report;
+  collected = &report.steps;
   long long s = FortuneStep();
   s = AgeStep(s);
   s = PromotionStep(s);
   s = PlanetStep(s);
   s = CivilWarStep(s);
-  const Career career = CareerForScore(s);
-  UI().Message(3, career.name, career.text, LadderPicture(career.place, true));
+  collected = nullptr;
+  report.score = s;
+  report.career = CareerForScore(s);
+  return report;
+}
+
+void SetRetirementPresenter(std::function<void(const RetirementReport&)> show) { presenter = std::move(show); }
+
+long long Retire() {
+  const RetirementReport report = ScoreRetirement();
+  const long long s = report.score;
+  const Career& career = report.career;
+  if (presenter) {
+    presenter(report);
+  } else {
+    for (const DialogContent& d : report.steps) Notify(d);
+    UI().Message(3, career.name, career.text, LadderPicture(career.place, true));
+  }
   EnterHighscore(s);
   UI().ShowScreen(Screen::Highscore);
   // Retiring ends the game like a death without lives.
@@ -271,6 +298,8 @@ int EnterHighscore(long long score) {
 }
 
 int HighlightedHighscore() { return highlighted; }
+
+void ClearHighscoreHighlight() { highlighted = 0; }
 
 std::vector<HighscoreRow> HighscoreTable() {
   static const char* const logos[5] = {"", "FederationLogo.jpg", "OuterRimLogo.jpg", "CoalitionLogo.jpg",

@@ -1,8 +1,11 @@
 #pragma once
 // Retirement: the career scored in five steps, the second career by the final
 // score, and the highscore table kept across games.
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "state/frontend.h"
 
 namespace qm {
 
@@ -29,11 +32,25 @@ Career CareerAtPlace(int place);
 // "RetireScreenON_NN.jpg" otherwise (NN = place + 1).
 std::string LadderPicture(int place, bool reached);
 
+// A retirement scored without showing it: the five steps' dialogs
+// ("Retirement (1/5)" ..), the final score and the second career.
+struct RetirementReport {
+  std::vector<DialogContent> steps;
+  long long score = 0;
+  Career career;
+};
+RetirementReport ScoreRetirement();
+// A frontend with a retirement screen of its own shows the report there; without
+// one Retire shows the steps as dialogs and the career in a notice.
+void SetRetirementPresenter(std::function<void(const RetirementReport&)> show);
+
 // Enters a score into the five-entry table (ties go below the older entry) and
 // writes the general data at once. Returns the row entered, 0 when none.
 int EnterHighscore(long long score);
 // The row entered last in this program run (drawn highlighted), 0 for none.
 int HighlightedHighscore();
+// Every highscore line back to plain white (the list opened from the main menu).
+void ClearHighscoreHighlight();
 struct HighscoreRow {
   std::string name;
   std::string score;     // FormatMoney
