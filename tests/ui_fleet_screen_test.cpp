@@ -60,11 +60,6 @@ class FleetScreen : public test::UiPlay {
     General.Option.CompatibilityMode = false;
     UiPlay::TearDown();
   }
-  std::vector<std::string> Tops(const std::string& script) {
-    std::vector<std::string> tops;
-    for (const std::string& d : Play(script)) tops.push_back(TopWindow(d));
-    return tops;
-  }
   static int Count(const std::string& text, const std::string& part) {
     int n = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;

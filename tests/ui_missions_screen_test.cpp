@@ -37,28 +37,8 @@ std::string Click(const std::string& at) { return "click " + at + "\n"; }
 std::string RightClick(const std::string& at) { return "rclick " + at + "\n"; }
 std::string Board() { return std::string(kNewGame) + Click(kMissionsButton); }
 
-std::vector<std::string> sounds;  // button sounds, with the window on top when they played
-
-class MissionsScreen : public test::UiPlay {
+class MissionsScreen : public test::UiPlayWithSounds {
  protected:
-  void SetUp() override {
-    UiPlay::SetUp();
-    sounds.clear();
-    ui::TheFrontend().onPlaySound = [](const std::string& wav) {
-      if (wav == "button.wav") sounds.push_back(ui::Top() ? ui::Top()->Unit() : "");
-    };
-  }
-  void TearDown() override {
-    ui::TheFrontend().onPlaySound = nullptr;
-    UiPlay::TearDown();
-  }
-  std::vector<std::string> Tops(const std::string& script) {
-    std::vector<std::string> tops;
-    for (const std::string& d : Play(script)) tops.push_back(TopWindow(d));
-    return tops;
-  }
-  static int Sounds(const std::string& unit) { return static_cast<int>(std::count(sounds.begin(), sounds.end(), unit)); }
-  static std::string Label(const std::string& text) { return "label \"" + text + "\""; }
   // The line of offer `slot` in a dump of the board ("" when it is not shown).
   static std::string OfferLine(const std::string& dump, int slot) {
     const std::string key = "offer " + std::to_string(slot) + " ";

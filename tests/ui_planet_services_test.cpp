@@ -48,30 +48,7 @@ constexpr const char* kAmnesty = "447 439";
 std::string Click(const std::string& at) { return "click " + at + "\n"; }
 std::string RightClick(const std::string& at) { return "rclick " + at + "\n"; }
 
-std::vector<std::string> sounds;  // button sounds, with the window on top when they played
-
-class PlanetServicesPlay : public test::UiPlay {
- protected:
-  void SetUp() override {
-    UiPlay::SetUp();
-    sounds.clear();
-    ui::TheFrontend().onPlaySound = [](const std::string& wav) {
-      if (wav == "button.wav") sounds.push_back(ui::Top() ? ui::Top()->Unit() : "");
-    };
-  }
-  void TearDown() override {
-    ui::TheFrontend().onPlaySound = nullptr;
-    UiPlay::TearDown();
-  }
-  // The top window of each dump.
-  std::vector<std::string> Tops(const std::string& script) {
-    std::vector<std::string> tops;
-    for (const std::string& d : Play(script)) tops.push_back(TopWindow(d));
-    return tops;
-  }
-  static int Sounds(const std::string& unit) { return static_cast<int>(std::count(sounds.begin(), sounds.end(), unit)); }
-  static std::string Label(const std::string& text) { return "label \"" + text + "\""; }
-};
+class PlanetServicesPlay : public test::UiPlayWithSounds {};
 
 TEST_F(PlanetServicesPlay, DockingAtEarthOpensThePlanetAndEachOfItsServices) {
   const auto t = Tops(std::string(kNewGame) + kDock + "dump\n" +

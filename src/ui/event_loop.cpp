@@ -50,6 +50,16 @@ uint64_t waitUntil = 0;
 std::string scriptErrors;
 std::function<void()> frameHook;
 
+// Lays the canvas out for the window's present size; pictures and texts drawn
+// at the old scale are dropped.
+void Relayout() {
+  if (platform::UpdateMapping()) {
+    platform::ClearPictureCache();
+    platform::ClearTextCache();
+  }
+  Invalidate();
+}
+
 bool Eligible(const Timer& t) {
   return t.alive && !t.running && t.owner && t.owner->IsOpen() && (t.covered || t.owner == Top());
 }
@@ -145,6 +155,8 @@ std::string TimeStamp() {
 void KeyDown(SDL_Keycode key) {
   if (key == SDLK_F11) {
     platform::ToggleFullscreen();
+    SDL_PumpEvents();
+    Relayout();  // in and out of full screen the canvas is laid out afresh, events or not
     return;
   }
   if (key == SDLK_F12) {
@@ -164,14 +176,6 @@ bool HandleWindowEvent(const SDL_Event& e) {
   }
   if (e.type != SDL_WINDOWEVENT) return false;
   switch (e.window.event) {
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-    case SDL_WINDOWEVENT_RESIZED:
-      if (platform::UpdateMapping()) {
-        platform::ClearPictureCache();
-        platform::ClearTextCache();
-      }
-      Invalidate();
-      break;
     case SDL_WINDOWEVENT_LEAVE:
       if (Top() && !ScriptLoaded()) Top()->ClearHover();
       break;
@@ -179,7 +183,9 @@ bool HandleWindowEvent(const SDL_Event& e) {
       RequestCloseTop();
       break;
     default:
-      Invalidate();
+      // A size change, a restore, a return from full screen or an exposure:
+      // the window may have a new size even without saying so.
+      Relayout();
   }
   return true;
 }
@@ -306,11 +312,7 @@ void Execute(const Command& c) {
   } else if (c.verb == "size") {
     platform::ResizeWindow(c.x, c.y);
     SDL_PumpEvents();
-    if (platform::UpdateMapping()) {
-      platform::ClearPictureCache();
-      platform::ClearTextCache();
-    }
-    Invalidate();
+    Relayout();
   } else if (c.verb == "play") {
     scriptLoaded = false;  // the player takes over from here, on the real clock
     platform::UseRealClock();
@@ -540,12 +542,6 @@ void DrawToast() {
 
 void Render() {
   if (!platform::IsOpen()) return;
-  // The window may have changed its size or left full screen since the last
-  // frame without telling: the canvas is laid out afresh every time.
-  if (platform::UpdateMapping()) {
-    platform::ClearPictureCache();
-    platform::ClearTextCache();
-  }
   const auto start = std::chrono::steady_clock::now();
   platform::BeginFrame();
   if (!stack.empty()) {

@@ -135,10 +135,7 @@ long long PromotionStep(long long s) {
   d.shoulder = u.shoulder;
   d.collar = u.collar;
   d.wings = u.wings;
-  for (const std::string& a : u.awards) {
-    if (a.find("Ribbon") != std::string::npos) d.ribbons.push_back(a);
-    if (a.find("Medal") != std::string::npos) d.medals.push_back(a);
-  }
+  for (const AwardWorn& a : AwardsWorn()) (a.medal ? d.medals : d.ribbons).push_back(a.picture);
   Show(d);
   return next;
 }

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,8 @@
 #include "state/random.h"
 #include "state/savegame.h"
 #include "ui/game.h"
+#include "ui/window.h"
+#include "ui/window_frontend.h"
 
 namespace qm::test {
 
@@ -53,6 +56,14 @@ class UiPlay : public ::testing::Test {
     return dumps;
   }
 
+  // The top window of each dump of a run.
+  std::vector<std::string> Tops(const std::string& script) {
+    std::vector<std::string> tops;
+    for (const std::string& d : Play(script)) tops.push_back(TopWindow(d));
+    return tops;
+  }
+  static std::string Label(const std::string& text) { return "label \"" + text + "\""; }
+
   // The part of a dump that lists the top window.
   static std::string TopWindow(const std::string& dump) {
     const size_t at = dump.rfind("window ");
@@ -61,6 +72,28 @@ class UiPlay : public ::testing::Test {
   static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
   std::filesystem::path dir_;
+};
+
+// The same, recording each button sound with the window that was on top when it played.
+class UiPlayWithSounds : public UiPlay {
+ protected:
+  void SetUp() override {
+    UiPlay::SetUp();
+    sounds_.clear();
+    ui::TheFrontend().onPlaySound = [this](const std::string& wav) {
+      if (wav == "button.wav") sounds_.push_back(ui::Top() ? ui::Top()->Unit() : "");
+    };
+  }
+  void TearDown() override {
+    ui::TheFrontend().onPlaySound = nullptr;
+    UiPlay::TearDown();
+  }
+  // Button sounds that played while `unit` was the top window.
+  int Sounds(const std::string& unit) const {
+    return static_cast<int>(std::count(sounds_.begin(), sounds_.end(), unit));
+  }
+
+  std::vector<std::string> sounds_;
 };
 
 }  // namespace qm::test
