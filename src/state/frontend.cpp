@@ -48,6 +48,15 @@ void Notify(const DialogContent& d) {
   UI().ShowDialog(d);
 }
 
+void Notify(const AwardContent& a) {
+  if (Run.Presimulating) return;
+  UI().ShowAward(a);
+}
+
+std::string MergedText(const AwardContent& a) {
+  return a.intro + " " + a.award + " " + a.kindLine + " " + a.motto;
+}
+
 std::string MergedText(const DialogContent& d) {
   std::string out;
   const auto add = [&out](const std::string& part) {

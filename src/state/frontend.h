@@ -22,6 +22,21 @@ struct DialogContent {
   std::vector<std::string> ribbons, medals;
   std::string newsText;
 };
+// What the promotion screen shows of an award: a campaign ribbon, a new rank or a medal.
+struct AwardContent {
+  enum Kind { Ribbon = 1, Rank = 2, Medal = 3 };
+  int kind = Ribbon;
+  int faction = 0;
+  std::string intro;       // "For your great efforts the ... high command awards you:"
+  std::string award;       // the ribbon's or medal's name as displayed, or the rank's long name
+  std::string kindLine;    // "campaign ribbon", "medal", or the rank's short name in brackets
+  std::string motto;       // in quotation marks, or "Congratulations!" for a rank
+  std::string picture;     // the ribbon, the medal or the rank insignia
+  std::string background;  // the faction's award background
+};
+// The award as one line, for frontends that show a plain notice.
+std::string MergedText(const AwardContent& a);
+
 // The dialog's fields as one text, for frontends that show a plain notice.
 std::string MergedText(const DialogContent& d);
 
@@ -61,12 +76,17 @@ class Frontend {
                                 const std::string& second, const std::string& /*picture*/) {
     return Choose(topic, text, first, second);
   }
+  // The promotion screen with an award; frontends without it show a notice.
+  virtual void ShowAward(const AwardContent& a) { Message(3, "Promotion", MergedText(a), a.picture); }
   // Shows a screen modally; returns when it closes.
   virtual void ShowScreen(Screen screen) = 0;
   // Hides a modal screen that a rule closes from inside (the travel screen at arrival).
   virtual void HideScreen(Screen) {}
   virtual void PlaySound(const std::string& /*wavFile*/) {}
   virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // True while the main screen is the top window, with nothing over it; news
+  // that only pops up "on the main screen" is otherwise just listed.
+  virtual bool MainScreenOnTop() { return true; }
   // The main screen shows `system` anew (planets, log, news, shields, experience).
   virtual void RefreshMainScreen(int /*system*/) {}
   virtual void RefreshExperience() {}
@@ -94,5 +114,7 @@ bool AskYesNo(const std::string& topic, const std::string& text);
 bool AskYesNo(const std::string& topic, const std::string& text, const std::string& picture);
 // A dialog with its own fields (second title, score line, uniform ...).
 void Notify(const DialogContent& d);
+// The promotion screen.
+void Notify(const AwardContent& a);
 
 }  // namespace qm

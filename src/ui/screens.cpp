@@ -8,6 +8,9 @@
 #include "ui/MissionPanel.h"
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_Bank.h"
+#include "ui/Screen_Campaign.h"
+#include "ui/Screen_Radar.h"
+#include "ui/Screen_Promotion.h"
 #include "ui/Screen_Bar.h"
 #include "ui/Screen_CrewCombat.h"
 #include "ui/Screen_CrewHiring.h"
@@ -105,6 +108,9 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_Highscore>("Screen_Highscore");
   RegisterWindow<Screen_SelectNewAbility>("Screen_SelectNewAbility");
   RegisterWindow<Screen_Retire2>("Screen_Retire2");
+  RegisterWindow<Screen_Campaign>("Screen_Campaign");
+  RegisterWindow<Screen_Radar>("Screen_Radar");
+  RegisterWindow<Screen_Promotion>("Screen_Promotion");
 }
 
 void DestroyScreens() {

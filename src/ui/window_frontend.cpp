@@ -2,6 +2,7 @@
 
 #include "ui/Screen_Highscore.h"
 #include "ui/Screen_Message.h"
+#include "ui/Screen_Promotion.h"
 #include "ui/Screen_Retire2.h"
 #include "ui/screens.h"
 
@@ -34,6 +35,17 @@ void WindowFrontend::ShowDialog(const DialogContent& d) {
   DialogContent shown = d;
   shown.dialog = d.dialog >= 1 && d.dialog <= 9 ? d.dialog : 3;
   MessageDialog(shown.dialog).Run(shown, Screen_Message::Buttons::Continue);
+}
+
+bool WindowFrontend::MainScreenOnTop() {
+  const Window* top = Top();
+  return top && top->Unit() == UnitOf(Screen::MainScreen) && !top->IsClosing();
+}
+
+void WindowFrontend::ShowAward(const AwardContent& a) {
+  if (Quitting()) return;
+  if (!ScreenRegistered("Screen_Promotion")) return Frontend::ShowAward(a);
+  Instance<Screen_Promotion>().Present(a);
 }
 
 namespace {

@@ -19,10 +19,12 @@ class WindowFrontend : public Frontend {
                         const std::string& second, const std::string& picture) override;
   int Choose(const std::string& topic, const std::string& text, const std::string& first,
              const std::string& second) override;
+  void ShowAward(const AwardContent& a) override;
   void ShowScreen(Screen screen) override;
   void HideScreen(Screen screen) override;
   void PlaySound(const std::string& wavFile) override;
   void PlayMusic(const std::string& oggFile) override;
+  bool MainScreenOnTop() override;
   void RefreshMainScreen(int system) override;
   void RefreshExperience() override;
   void RefreshTradePopup() override;

@@ -24,9 +24,33 @@ std::string ShortName(int f) { return Game.FactionText[f][FacT::ShortName]; }
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 bool IsRankLevel(int n) { return n == 4 || n == 7 || n == 10 || n == 13 || n == 15 || n == 18; }
 
-// The promotion screen: the award's lines under the uniform (ShowUniform).
-void ShowPromotionScreen(const std::string& text, const std::string& picture) {
-  UI().Message(3, "Promotion", text, picture);
+struct Medal {
+  const char* silver;
+  const char* gold;
+  const char* background;
+  const char* prefix;  // the medal pictures' prefix
+};
+constexpr Medal kMedals[5] = {{"", "", "", ""},
+                              {"Silver Star", "Gold Star", "FedAwardBackgr.jpg", "Fed"},
+                              {"Silver Eagle", "Gold Eagle", "ORAwardBackgr.jpg", "Outerrim"},
+                              {"Silver Ying-Yang", "Gold Ying-Yang", "SyndAwardBackgr.jpg", "Synd"},
+                              {"Red Cross", "Gold Cross", "CoalAwardBackgr.jpg", "Coal"}};
+
+const Medal& MedalOf(int faction) { return kMedals[faction >= 1 && faction <= 4 ? faction : 0]; }
+
+// The promotion screen: what was awarded, with the faction's award background.
+void ShowPromotionScreen(AwardContent::Kind kind, int faction, const std::string& intro, const std::string& award,
+                         const std::string& kindLine, const std::string& motto, const std::string& picture) {
+  AwardContent a;
+  a.kind = kind;
+  a.faction = faction;
+  a.intro = intro;
+  a.award = award;
+  a.kindLine = kindLine;
+  a.motto = motto;
+  a.picture = picture;
+  a.background = MedalOf(faction).background;
+  Notify(a);
 }
 
 void GrantOwnPlanet(int faction) {
@@ -48,14 +72,16 @@ void Award(int level, int faction) {
   auto& p = Game.Player;
   if (RibbonNumber(level) > 0) {
     p[Pl::Ribbons] += 1;
-    ShowPromotionScreen("For your great efforts the " + ShortName(faction) + " high command awards you: " +
-                            RibbonName(faction, level) + " campaign ribbon " + RibbonMotto(faction, level),
+    ShowPromotionScreen(AwardContent::Ribbon, faction,
+                        "For your great efforts the " + ShortName(faction) + " high command awards you:",
+                        RibbonName(faction, level), "campaign ribbon", RibbonMotto(faction, level),
                         RibbonPicture(faction, RibbonNumber(level)));
   } else if (IsRankLevel(level)) {
     p[Pl::Rank] += 1;
-    ShowPromotionScreen("For your honorful service the " + ShortName(faction) + " high command promotes you to: " +
-                            rankName(p[Pl::Rank]) + " (" + rankShortName(p[Pl::Rank]) + ") Congratulations!",
-                        "");
+    ShowPromotionScreen(AwardContent::Rank, faction,
+                        "For your honorful service the " + ShortName(faction) + " high command promotes you to:",
+                        rankName(p[Pl::Rank]), "(" + rankShortName(p[Pl::Rank]) + ")", "Congratulations!",
+                        RankInsigniaPicture(faction, p[Pl::Rank]));
   } else if (level == kLastLevel) {
     GrantOwnPlanet(faction);
   }
@@ -82,19 +108,6 @@ void OfferAbility(int level) {
   ShowAbilityScreen(1, 1);
 }
 
-struct Medal {
-  const char* silver;
-  const char* gold;
-  const char* background;
-  const char* prefix;  // the medal pictures' prefix
-};
-constexpr Medal kMedals[5] = {{"", "", "", ""},
-                              {"Silver Star", "Gold Star", "FedAwardBackgr.jpg", "Fed"},
-                              {"Silver Eagle", "Gold Eagle", "ORAwardBackgr.jpg", "Outerrim"},
-                              {"Silver Ying-Yang", "Gold Ying-Yang", "SyndAwardBackgr.jpg", "Synd"},
-                              {"Red Cross", "Gold Cross", "CoalAwardBackgr.jpg", "Coal"}};
-
-const Medal& MedalOf(int faction) { return kMedals[faction >= 1 && faction <= 4 ? faction : 0]; }
 
 int ShipClass(int type) { return shipStat(type, Stat::Class); }
 
@@ -142,11 +155,10 @@ void AwardSilverStar(int enemyType, int enemyFaction) {
   if (ShipClass(enemyType) <= ShipClass(Game.Ship[Sh::ShipType])) return;
   p[Pl::SilverStar] = 1;
   const Medal& m = MedalOf(faction);
-  UI().Message(3, "Promotion",
-               "For exceptional bravery the " + ShortName(faction) + " high command awards you: " +
-                   Quoted(m.silver) + " medal " +
-                   Quoted("For exceptional bravery in influencing our war efforts."),
-               std::string(m.prefix) + "-Medal-SilverStar.jpg");
+  ShowPromotionScreen(AwardContent::Medal, faction,
+                      "For exceptional bravery the " + ShortName(faction) + " high command awards you:",
+                      Quoted(m.silver), "medal", Quoted("For exceptional bravery in influencing our war efforts."),
+                      std::string(m.prefix) + "-Medal-SilverStar.jpg");
 }
 
 void AwardGoldStar(int enemyType) {
@@ -155,10 +167,10 @@ void AwardGoldStar(int enemyType) {
   p[Pl::GoldStar] = 1;
   const int faction = p[Pl::Faction];
   const Medal& m = MedalOf(faction);
-  UI().Message(3, "Promotion",
-               "For uncommon valor the " + ShortName(faction) + " high command awards you: " + Quoted(m.gold) +
-                   " medal " + Quoted("For uncommon valor in conquering a whole sector."),
-               std::string(m.prefix) + "-Medal-GoldStar.jpg");
+  ShowPromotionScreen(AwardContent::Medal, faction,
+                      "For uncommon valor the " + ShortName(faction) + " high command awards you:", Quoted(m.gold),
+                      "medal", Quoted("For uncommon valor in conquering a whole sector."),
+                      std::string(m.prefix) + "-Medal-GoldStar.jpg");
 }
 
 void AwardSilverStar() { AwardSilverStar(Combat.EnemyShip[Sh::ShipType], Combat.EnemyShip[Sh::ShipFaction]); }

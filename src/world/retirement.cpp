@@ -298,9 +298,13 @@ int HighlightedHighscore() { return highlighted; }
 
 void ClearHighscoreHighlight() { highlighted = 0; }
 
-std::vector<HighscoreRow> HighscoreTable() {
+std::string FactionLogoPicture(int faction) {
   static const char* const logos[5] = {"", "FederationLogo.jpg", "OuterRimLogo.jpg", "CoalitionLogo.jpg",
                                        "SyndicateLogo.jpg"};
+  return faction >= 1 && faction <= 4 ? logos[faction] : "";
+}
+
+std::vector<HighscoreRow> HighscoreTable() {
   static const char* const ranks[5] = {"", "Fed_Rank", "OR_Rank", "Coal_Rank", "Synd_Rank"};
   std::vector<HighscoreRow> rows;
   for (int e = 1; e <= kHighscores; ++e) {
@@ -308,7 +312,7 @@ std::vector<HighscoreRow> HighscoreTable() {
     HighscoreRow row{General.HighscoreName[e], FormatMoney(h[2]), "", ""};
     const int f = h[3];
     if (h[1] > 0 && f >= 1 && f <= 4) {
-      row.logo = logos[f];
+      row.logo = FactionLogoPicture(f);
       row.insignia = std::string(ranks[f]) + std::to_string(h[4]) + ".jpg";
     }
     rows.push_back(row);

@@ -58,5 +58,7 @@ struct HighscoreRow {
   std::string insignia;  // rank insignia picture; empty for an empty row
 };
 std::vector<HighscoreRow> HighscoreTable();
+// The faction's logo picture ("FederationLogo.jpg"); empty for no faction.
+std::string FactionLogoPicture(int faction);
 
 }  // namespace qm

@@ -51,7 +51,7 @@ void WarNews(int kind, int a, int b, int system, const std::string& headline) {
   n[6] = Random(30) + 20;
   n[13] = system;
   Game.NewsText[r] = headline;
-  if (kind < NewsKind::UnderAttack || General.Option.NoWarPopups) return;
+  if (kind < NewsKind::UnderAttack || General.Option.NoWarPopups || !UI().MainScreenOnTop()) return;
   const std::string title = kind == NewsKind::UnderAttack ? "War news!!" : "War news!";
   Notify(title, headline + " - " + NewsStory(r), "news.jpg");
 }
