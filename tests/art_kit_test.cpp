@@ -320,7 +320,8 @@ TEST(ArtKit, MissionBadgesDifferByTypeAndNeverShowTheSkull) {
 }
 
 // Ribbons: the eleven of a faction all differ, even at the uniform's 28 x 10,
-// every one carries the faction's colour, and the metal frame leaves no gap.
+// every one carries the faction's colour, covers its whole picture and sits
+// in the same metal frame as the rest of its set.
 TEST(ArtKit, CampaignRibbonsDifferWithinASetAndWearTheFactionColour) {
   const char* prefixes[] = {"Fed", "Outerrim", "Coal", "Synd"};
   for (int faction = 1; faction <= 4; ++faction) {
@@ -342,6 +343,15 @@ TEST(ArtKit, CampaignRibbonsDifferWithinASetAndWearTheFactionColour) {
         EXPECT_GE(signature, static_cast<size_t>(w / 5)) << name << " " << w << "x" << h;
         set.push_back(img);
       }
+      auto border = [w = w, h = h](const Image& img) {
+        std::vector<uint32_t> ring;
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < w; ++x)
+            if (x == 0 || y == 0 || x == w - 1 || y == h - 1) ring.push_back(img.pixels[static_cast<size_t>(y * w + x)]);
+        return ring;
+      };
+      for (size_t k = 1; k < set.size(); ++k)
+        EXPECT_EQ(border(set[k]), border(set[0])) << prefixes[faction - 1] << " ribbon " << k + 1 << " frame";
       // at least two full columns of the cloth tell any two ribbons apart
       for (size_t i = 0; i < set.size(); ++i)
         for (size_t j = i + 1; j < set.size(); ++j)

@@ -330,9 +330,19 @@ void Ribbon(const Canvas& c, const Name& n) {
       cairo_move_to(cr, wx, y);
       cairo_line_to(cr, wx, y + h);
     }
-    SetColor(cr, {0, 0, 0}, 0.07);
+    SetColor(cr, {0, 0, 0}, 0.1);
     cairo_stroke(cr);
   }
+  // the cloth bends round the mounting bar at both ends
+  cairo_pattern_t* ends = cairo_pattern_create_linear(x, 0, x + w, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 0, 0, 0, 0, 0.3);
+  cairo_pattern_add_color_stop_rgba(ends, 0.07, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 0.93, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 1, 0, 0, 0, 0.3);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_set_source(cr, ends);
+  cairo_fill(cr);
+  cairo_pattern_destroy(ends);
   // the cloth's light: brighter along the top, shaded towards the bottom
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
   cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.28);
