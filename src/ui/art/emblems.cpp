@@ -360,7 +360,7 @@ void Mask(cairo_t* cr, Rgb accent) {
   for (int side = -1; side <= 1; side += 2) {
     const double ex = side * 0.4, ey = -0.04;
     cairo_move_to(cr, ex - 0.22, ey);
-    cairo_curve_to(cr, ex - 0.1, ey - 0.13, ex + 0.1, ey - 0.13, ex + 0.22, ey + side * 0.0 - 0.02);
+    cairo_curve_to(cr, ex - 0.1, ey - 0.13, ex + 0.1, ey - 0.13, ex + 0.22, ey - 0.02);
     cairo_curve_to(cr, ex + 0.1, ey + 0.1, ex - 0.1, ey + 0.1, ex - 0.22, ey);
     cairo_close_path(cr);
     SetColor(cr, {0.03, 0.02, 0.06});
