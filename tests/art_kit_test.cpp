@@ -2,6 +2,7 @@
 // numbers change the picture, and no name or size can make it fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cmath>
 #include <cstdlib>
@@ -79,6 +80,8 @@ const std::vector<std::pair<std::string, std::string>>& FamilyCases() {
       {"Uni-Fed-blank-com-fem.jpg", "insignia"},
       {"Uni-OR-Capt-shoulder.jpg", "insignia"},
       {"FederationLogo.jpg", "insignia"},
+      {"Mission_PatrolLogo.jpg", "emblem"},
+      {"Mission_Marine.jpg", "emblem"},
       {"GalaxyMapBlip_Coal.jpg", "insignia"},
       {"Battleicon.jpg", "insignia"},
       {"awardplace.jpg", "insignia"},
@@ -250,6 +253,119 @@ TEST(ArtKit, PlanetsShipsAndPeopleDifferByName) {
   EXPECT_TRUE(allDistinct({"FederationLogo.jpg", "OuterRimLogo.jpg", "CoalitionLogo.jpg", "SyndicateLogo.jpg"}, 64, 64));
 }
 
+// The share of pixels whose colour or cover differs clearly (by more than 24 in a channel).
+double Apart(const Image& a, const Image& b) {
+  if (a.pixels.size() != b.pixels.size() || a.pixels.empty()) return 1;
+  size_t n = 0;
+  for (size_t i = 0; i < a.pixels.size(); ++i)
+    for (int s = 0; s < 32; s += 8)
+      if (std::abs(static_cast<int>((a.pixels[i] >> s) & 255) - static_cast<int>((b.pixels[i] >> s) & 255)) > 24) {
+        ++n;
+        break;
+      }
+  return static_cast<double>(n) / a.pixels.size();
+}
+
+double Share(const Image& img, bool (*test)(uint32_t)) {
+  size_t n = 0;
+  for (uint32_t p : img.pixels) n += test(p);
+  return img.pixels.empty() ? 0 : static_cast<double>(n) / img.pixels.size();
+}
+
+const std::vector<std::string> kMissionLogos = {
+    "Mission_SearchandDestroyLogo.jpg", "Mission_AttackCapLogo.jpg", "Mission_BountyLogo.jpg",
+    "Mission_PatrolLogo.jpg",           "Mission_EscortLogo.jpg",    "Mission_ReportForDutyLogo.jpg",
+    "Mission_TransportLogo.jpg",        "Mission_SupplyLogo.jpg",    "Mission_InfiltrateLogo.jpg",
+    "Mission_ReconLogo.jpg",            "Mission_VIPabductLogo.jpg"};
+
+// Each mission type has a badge of its own at both board sizes: a solid
+// badge with a bright symbol in the middle, never the skull that a name
+// ending in "Logo" without a faction gets.
+TEST(ArtKit, MissionBadgesDifferByTypeAndNeverShowTheSkull) {
+  for (int size : {62, 92}) {
+    const Image skull = Pic("NobodysLogo.jpg", size, size);
+    const Image plain = Pic("Mission_SomethingNewLogo.jpg", size, size);
+    std::vector<Image> badges;
+    for (const std::string& name : kMissionLogos) {
+      EXPECT_EQ(FamilyOf(name), "emblem") << name;
+      const Image img = Pic(name, size, size);
+      EXPECT_GT(Share(img, [](uint32_t p) { return (p >> 24) == 255; }), 0.5) << name << " " << size;
+      // the symbol: pixels in the middle quarter of the badge lit far above the dark enamel
+      size_t bright = 0;
+      for (int y = size * 3 / 8; y < size * 5 / 8; ++y)
+        for (int x = size * 3 / 8; x < size * 5 / 8; ++x) {
+          const uint32_t p = img.pixels[static_cast<size_t>(y * size + x)];
+          bright += std::max({(p >> 16) & 255, (p >> 8) & 255, p & 255}) > 170;
+        }
+      EXPECT_GT(bright, static_cast<size_t>(size * size / 16 / 10)) << name << " " << size;
+      EXPECT_GT(Apart(img, skull), 0.3) << name << " " << size;
+      EXPECT_GT(Apart(img, plain), 0.05) << name << " " << size;
+      badges.push_back(img);
+    }
+    for (size_t i = 0; i < badges.size(); ++i)
+      for (size_t j = i + 1; j < badges.size(); ++j)
+        EXPECT_GT(Apart(badges[i], badges[j]), 0.08) << kMissionLogos[i] << " vs " << kMissionLogos[j] << " " << size;
+    // mission types without a symbol of their own still get a mission badge
+    for (const char* name : {"Mission_SomethingNewLogo.jpg", "Mission_Marine.jpg", "mission_analysis.jpg"}) {
+      EXPECT_EQ(FamilyOf(name), "emblem") << name;
+      EXPECT_GT(Apart(Pic(name, size, size), skull), 0.3) << name;
+    }
+  }
+  // the faction logos keep their own look
+  for (const char* name : {"FederationLogo.jpg", "OuterRimLogo.jpg", "CoalitionLogo.jpg", "SyndicateLogo.jpg"}) {
+    EXPECT_EQ(FamilyOf(name), "insignia") << name;
+    EXPECT_GT(Apart(Pic(name, 62, 62), Pic("Mission_SomethingNewLogo.jpg", 62, 62)), 0.2) << name;
+  }
+  EXPECT_NE(FamilyOf("Mission_05.jpg"), "emblem");
+}
+
+// Ribbons: the eleven of a faction all differ, even at the uniform's 28 x 10,
+// every one carries the faction's colour, covers its whole picture and sits
+// in the same metal frame as the rest of its set.
+TEST(ArtKit, CampaignRibbonsDifferWithinASetAndWearTheFactionColour) {
+  const char* prefixes[] = {"Fed", "Outerrim", "Coal", "Synd"};
+  for (int faction = 1; faction <= 4; ++faction) {
+    const Rgb main = FactionColor(faction);
+    for (auto [w, h] : std::vector<std::pair<int, int>>{{28, 10}, {200, 64}}) {
+      std::vector<Image> set;
+      for (int k = 1; k <= 11; ++k) {
+        const std::string name = std::string(prefixes[faction - 1]) + "-Ribbon" + std::to_string(k) + ".jpg";
+        const Image img = Pic(name, w, h);
+        EXPECT_EQ(Share(img, [](uint32_t p) { return (p >> 24) == 255; }), 1.0) << name;
+        // the faction colour, unshaded along the middle row, in both edge bands
+        size_t signature = 0;
+        for (int x = 0; x < w; ++x) {
+          const uint32_t p = img.pixels[static_cast<size_t>(h / 2 * w + x)];
+          signature += std::abs(static_cast<int>((p >> 16) & 255) - main.r * 255) < 30 &&
+                       std::abs(static_cast<int>((p >> 8) & 255) - main.g * 255) < 30 &&
+                       std::abs(static_cast<int>(p & 255) - main.b * 255) < 30;
+        }
+        EXPECT_GE(signature, static_cast<size_t>(w / 5)) << name << " " << w << "x" << h;
+        set.push_back(img);
+      }
+      auto border = [w = w, h = h](const Image& img) {
+        std::vector<uint32_t> ring;
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < w; ++x)
+            if (x == 0 || y == 0 || x == w - 1 || y == h - 1) ring.push_back(img.pixels[static_cast<size_t>(y * w + x)]);
+        return ring;
+      };
+      for (size_t k = 1; k < set.size(); ++k)
+        EXPECT_EQ(border(set[k]), border(set[0])) << prefixes[faction - 1] << " ribbon " << k + 1 << " frame";
+      // at least two full columns of the cloth tell any two ribbons apart
+      for (size_t i = 0; i < set.size(); ++i)
+        for (size_t j = i + 1; j < set.size(); ++j)
+          EXPECT_GE(Apart(set[i], set[j]) * w * h, 2.0 * (h - 2))
+              << prefixes[faction - 1] << " ribbons " << i + 1 << " and " << j + 1 << " at " << w << "x" << h;
+    }
+  }
+  for (int a = 0; a < 4; ++a)
+    for (int b = a + 1; b < 4; ++b)
+      EXPECT_GT(Apart(Pic(std::string(prefixes[a]) + "-Ribbon5.jpg", 28, 10), Pic(std::string(prefixes[b]) + "-Ribbon5.jpg", 28, 10)),
+                0.3)
+          << prefixes[a] << " vs " << prefixes[b];
+}
+
 // The enemy's combat views face left: they are the player's views mirrored.
 TEST(ArtKit, EnemyViewsFaceLeft) {
   const int w = 200, h = 120;
@@ -288,7 +404,8 @@ TEST(ArtKit, TwiceTheSizeIsTheSamePictureSharper) {
                         {"hero2_50y.jpg", 100, 120, "", 2},            {"Shield_12.jpg", 20, 120, "", 2},
                         {"Skill_Cloak_on.jpg", 48, 48, "", 2},         {"Federation_Paladin_topwire.jpg", 120, 90, "", 3},
                         {"FederationLogo.jpg", 64, 64, "", 2},         {"StartScreen_01.jpg", 400, 300, "", 2},
-                        {"Federation_Marauder_scene.jpg", 300, 200, "", 2}, {"Fed_Rank5.jpg", 64, 40, "", 3}};
+                        {"Federation_Marauder_scene.jpg", 300, 200, "", 2}, {"Fed_Rank5.jpg", 64, 40, "", 3},
+                        {"Mission_ReconLogo.jpg", 62, 62, "", 3}, {"Mission_AttackCapLogo.jpg", 62, 62, "", 3}};
   for (const Case& k : cases) {
     const Image small = Draw({k.name, k.w, k.h, k.caption});
     const Image large = Draw({k.name, 2 * k.w, 2 * k.h, k.caption});
@@ -386,6 +503,9 @@ TEST(ArtKit, HostileNamesAndCaptionsStillDraw) {
       "earth999999999999999r.jpg",
       "Skill__on.jpg",
       "Fed-Ribbon4294967296.jpg",
+      "Fed-Ribbon0.jpg",
+      "Mission_.jpg",
+      "Mission_Logo.jpg",
       "GameSettingsON+_.jpg",
       "_Highlighted.jpg",
       "ship_blue.bmp",

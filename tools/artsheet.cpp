@@ -1,6 +1,6 @@
 // Contact sheets of the art kit: renders groups of representative picture
 // names into one PNG so the whole look can be judged at a glance.
-//   quellmark-artsheet OUT.png [planets|ships|combat|people|ui|scenes|all]
+//   quellmark-artsheet OUT.png [planets|ships|combat|people|ui|scenes|awards|all]
 #include <cairo.h>
 
 #include <algorithm>
@@ -17,6 +17,12 @@ struct Cell {
   int w, h;
   std::string caption;
 };
+
+// The mission board's badges, one per mission type with a symbol of its own.
+constexpr const char* kMissionLogos[] = {"Mission_SearchandDestroyLogo", "Mission_AttackCapLogo", "Mission_BountyLogo",
+                                         "Mission_PatrolLogo",           "Mission_EscortLogo",    "Mission_ReportForDutyLogo",
+                                         "Mission_TransportLogo",        "Mission_SupplyLogo",    "Mission_InfiltrateLogo",
+                                         "Mission_ReconLogo",            "Mission_VIPabductLogo"};
 
 std::vector<Cell> Group(const std::string& g) {
   std::vector<Cell> out;
@@ -90,8 +96,8 @@ std::vector<Cell> Group(const std::string& g) {
     add("Synd-Medal-SilverStar.jpg", 60, 90);
     add("Coal-Medal-GoldStar.jpg", 60, 90);
     add("Fed-MedalofHonor.jpg", 60, 90);
-    for (int r = 1; r <= 11; r += 2) add("Fed-Ribbon" + std::to_string(r) + ".jpg", 60, 18);
-    add("Synd-Ribbon4.jpg", 60, 18);
+    for (const char* f : {"Fed", "Outerrim", "Coal", "Synd"})
+      for (int r = 1; r <= 11; ++r) add(std::string(f) + "-Ribbon" + std::to_string(r) + ".jpg", 34, 12);
     add("awardplace.jpg", 60, 18);
     add("Uni-Fed-blank.jpg", 120, 140);
     add("Uni-Synd-blank-com-fem.jpg", 120, 140);
@@ -139,9 +145,23 @@ std::vector<Cell> Group(const std::string& g) {
     }
     add("crewcombat_red_airlock_mouseover.jpg", 236, 90, "Airlock (Enemy)");
     add("crewcombat_blue_bridge_mouseover.jpg", 236, 90, "Bridge (Friendly)");
+    for (const char* m : kMissionLogos) add(std::string(m) + ".jpg", 62, 62);
+    add("Mission_PatrolLogo.jpg", 92, 92);
+    add("Mission_AttackCapLogo.jpg", 92, 92);
     add("Marker_Player.jpg", 30, 30);
     add("Marker_Mission.jpg", 30, 30);
     add("Marker_Select.jpg", 30, 30);
+  }
+  if (g == "awards") {  // the mission badges and campaign ribbons at the sizes the screens use
+    for (int size : {62, 92})
+      for (const char* m : kMissionLogos) add(std::string(m) + ".jpg", size, size);
+    add("Mission_Marine.jpg", 62, 62);
+    add("PirateLogo.jpg", 62, 62);
+    add("FederationLogo.jpg", 62, 62);
+    for (const char* f : {"Fed", "Outerrim", "Coal", "Synd"})
+      for (int r = 1; r <= 11; ++r) add(std::string(f) + "-Ribbon" + std::to_string(r) + ".jpg", 28, 10);
+    for (const char* f : {"Fed", "Synd"})
+      for (int r = 1; r <= 11; r += 5) add(std::string(f) + "-Ribbon" + std::to_string(r) + ".jpg", 200, 64);
   }
   if (g == "small") {
     for (const char* p : {"Sun", "Earth", "Moon", "Mars", "Jupiter", "Saturn", "wormhole", "earth4", "desert1", "dark5",
@@ -192,7 +212,7 @@ std::vector<Cell> Group(const std::string& g) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: quellmark-artsheet OUT.png [planets|ships|combat|people|ui|scenes|all]\n");
+    std::fprintf(stderr, "usage: quellmark-artsheet OUT.png [planets|ships|combat|people|ui|scenes|awards|all]\n");
     return 2;
   }
   const std::string group = argc > 2 ? argv[2] : "all";

@@ -86,12 +86,14 @@ struct Family {
 };
 
 // Asked in this order; the first family that knows the name draws it.
-const std::array<Family, 12> kFamilies = {{
+const std::array<Family, 13> kFamilies = {{
     {"gauge", MatchGauge, DrawGauge, {120, 16}},
     {"fleet", MatchFleetSymbol, DrawFleetSymbol, {48, 32}},
     {"missile", MatchMissile, DrawMissile, {80, 24}},
     {"icon", MatchIcon, DrawIcon, {48, 48}},
     {"ship", MatchShip, DrawShip, {300, 200}},
+    // Mission badges end in "Logo" like the faction logos, so they come first.
+    {"emblem", MatchEmblem, DrawEmblem, {62, 62}},
     {"insignia", MatchInsignia, DrawInsignia, {64, 64}},
     {"portrait", MatchPortrait, DrawPortrait, {100, 120}},
     {"object", MatchSpaceObject, DrawSpaceObject, {40, 40}},

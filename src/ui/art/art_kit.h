@@ -18,6 +18,7 @@
 //   gauges "Shield_NN", "Combo_0N", "AP8xN", "Travelscreen_ShieldBar_N", "TravelScreen_ExpBar_N",
 //     "left_reinforcements_N" (numbers out of range are clamped);
 //   portraits "hero1_20y" .. "hero3_150y", "Fedpilot1", "PiratePilot", "Trader", "Crew_...";
+//   mission badges "Mission_" + type + "Logo" ("Mission_PatrolLogo"), other "Mission_..." a plain badge;
 //   insignia "Fed_Rank3", "...-Medal-GoldStar", "...-Ribbon7", "Uni-...", "...Pilotwings",
 //     "FederationLogo", "GalaxyMapBlip_Fed", "Battleicon", "awardplace", "FedAwardBackgr",
 //     and any name containing "marker" (a reticle: "player" green, "mission" amber, else cyan);

@@ -47,6 +47,11 @@ void DrawFleetSymbol(const Canvas& c, const Name& n, const std::string& caption)
 bool MatchPortrait(const Name& n);
 void DrawPortrait(const Canvas& c, const Name& n, const std::string& caption);
 
+// emblems.cpp: the mission board's badges ("Mission_PatrolLogo", "Mission_Marine"), one symbol
+// per mission type and a plain badge for the rest; asked before the faction logos.
+bool MatchEmblem(const Name& n);
+void DrawEmblem(const Canvas& c, const Name& n, const std::string& caption);
+
 // insignia.cpp: ranks, medals, ribbons, uniform parts, faction logos, map blips and markers.
 bool MatchInsignia(const Name& n);
 void DrawInsignia(const Canvas& c, const Name& n, const std::string& caption);

@@ -257,52 +257,116 @@ void Medal(const Canvas& c, const Name& n) {
   }
 }
 
+// Campaign ribbons. A faction's eleven ribbons share its signature colour in
+// both edge bands and one palette; the number picks the ground of the middle
+// field and the stripes on it, so every ribbon of a set stands apart even on
+// the uniform, where it is 28 pixels wide.
+struct RibbonPalette {
+  Rgb second, light, dark;
+};
+
+RibbonPalette RibbonColors(int faction) {
+  switch (faction) {
+    case 1: return {Hex(0xf2c23c), Hex(0xf4f5f2), Hex(0x142a66)};  // gold, white, navy
+    case 2: return {Hex(0x2f8f44), Hex(0xf0e0bc), Hex(0x4c2a12)};  // green, cream, earth
+    case 3: return {Hex(0xc4883a), Hex(0xf4efe0), Hex(0x0b3f38)};  // bronze, ivory, deep sea
+    case 4: return {Hex(0xcc1f40), Hex(0xcfd0da), Hex(0x16111c)};  // crimson, silver, black
+    default: return {Hex(0x16161a), Hex(0xe6dcc4), Hex(0x5a5a5e)};  // black, bone, iron
+  }
+}
+
 void Ribbon(const Canvas& c, const Name& n) {
   cairo_t* cr = c.cr;
   const int faction = FactionIn(n);
-  const int number = TrailingNumber(n.low, 1);
-  Rng rng(Hash(n.low));
-  const double pad = std::max(0.5, c.Min() * 0.06);
-  const double x = pad, y = pad, w = c.w - 2 * pad, h = c.h - 2 * pad;
-  const Rgb base = FactionColor(faction);
-  const std::array<Rgb, 5> pal = {base, kGold, {0.95, 0.95, 0.95}, Scale(base, 0.45), Hsv(rng.Unit(), 0.7, 0.75)};
-  const int half = 2 + rng.Int(3);
-  std::array<int, 5> cols{};
-  std::array<double, 5> widths{};
-  double total = 0;
-  for (int i = 0; i < half; ++i) {
-    cols[static_cast<size_t>(i)] = rng.Int(5);
-    widths[static_cast<size_t>(i)] = rng.Range(0.5, 1.5);
-    total += widths[static_cast<size_t>(i)];
+  const int number = std::clamp(TrailingNumber(n.low, 1), 1, 11);
+  const Rgb main = FactionColor(faction);
+  const RibbonPalette pal = RibbonColors(faction);
+  // the ground of the middle field and the colour of its stripes
+  const int ground = (number - 1) % 3, pattern = (number - 1) / 3;
+  const Rgb field = ground == 0 ? pal.second : ground == 1 ? pal.light : pal.dark;
+  const Rgb stripe = ground == 0 ? pal.light : ground == 1 ? main : pal.second;
+  // Stripe edges fall on whole pixels so the small ribbons stay crisp.
+  const double edge = std::max(1.0, std::round(c.h * 0.06));
+  const double x = edge, y = edge, w = c.w - 2 * edge, h = c.h - 2 * edge;
+  if (w <= 0 || h <= 0) {
+    SetColor(cr, main, 1);
+    cairo_paint(cr);
+    return;
   }
-  // symmetric stripes from both edges towards the middle
-  SetColor(cr, pal[static_cast<size_t>(cols[0])], 1);
+  auto band = [&](double from, double to, Rgb col) {  // symmetric pair, fractions of the width from the left
+    const double a = std::round(x + w * from), b = std::round(x + w * to);
+    const double a2 = std::round(x + w * (1 - to)), b2 = std::round(x + w * (1 - from));
+    SetColor(cr, col, 1);
+    cairo_rectangle(cr, a, y, std::max(1.0, b - a), h);
+    cairo_rectangle(cr, a2, y, std::max(1.0, b2 - a2), h);
+    cairo_fill(cr);
+  };
+  auto middle = [&](double half, Rgb col) {  // one stripe on the centre line
+    const double a = std::round(x + w * (0.5 - half)), b = std::round(x + w * (0.5 + half));
+    SetColor(cr, col, 1);
+    cairo_rectangle(cr, a, y, std::max(1.0, b - a), h);
+    cairo_fill(cr);
+  };
+  SetColor(cr, field, 1);
   cairo_rectangle(cr, x, y, w, h);
   cairo_fill(cr);
-  double at = 0;
-  for (int i = 0; i < half; ++i) {
-    const double sw = w / 2 * widths[static_cast<size_t>(i)] / total;
-    SetColor(cr, pal[static_cast<size_t>(cols[static_cast<size_t>(i)])], 1);
-    cairo_rectangle(cr, x + at, y, sw, h);
-    cairo_rectangle(cr, x + w - at - sw, y, sw, h);
-    cairo_fill(cr);
-    at += sw;
+  band(0, 0.17, main);
+  band(0.17, 0.21, pal.dark);
+  switch (pattern) {
+    case 0: middle(0.08, stripe); break;
+    case 1: band(0.39, 0.45, stripe); break;
+    case 2:
+      middle(0.03, stripe);
+      band(0.36, 0.41, stripe);
+      break;
+    default:
+      middle(0.06, stripe);
+      band(0.33, 0.37, stripe);
+      band(0.27, 0.29, main);
   }
+  if (h >= 20) {  // the weave shows on the large ribbons
+    cairo_set_line_width(cr, 1);
+    for (double wx = x + 1.5; wx < x + w; wx += 3) {
+      cairo_move_to(cr, wx, y);
+      cairo_line_to(cr, wx, y + h);
+    }
+    SetColor(cr, {0, 0, 0}, 0.1);
+    cairo_stroke(cr);
+  }
+  // the cloth bends round the mounting bar at both ends
+  cairo_pattern_t* ends = cairo_pattern_create_linear(x, 0, x + w, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 0, 0, 0, 0, 0.3);
+  cairo_pattern_add_color_stop_rgba(ends, 0.07, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 0.93, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(ends, 1, 0, 0, 0, 0.3);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_set_source(cr, ends);
+  cairo_fill(cr);
+  cairo_pattern_destroy(ends);
+  // the cloth's light: brighter along the top, shaded towards the bottom
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.3);
-  cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0);
-  cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.35);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.28);
+  cairo_pattern_add_color_stop_rgba(g, 0.35, 1, 1, 1, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0.65, 0, 0, 0, 0);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0.32);
   cairo_rectangle(cr, x, y, w, h);
   cairo_set_source(cr, g);
-  cairo_fill_preserve(cr);
+  cairo_fill(cr);
   cairo_pattern_destroy(g);
-  cairo_set_line_width(cr, pad);
-  SetColor(cr, Scale(kGold, 0.6), 1);
-  cairo_stroke(cr);
-  if (number > 6) {  // the later campaigns carry a small star
-    StarPath(cr, c.w / 2, c.h / 2, h * 0.35, h * 0.15, 5);
-    Metal(cr, kGold, c.w / 2 - h, c.h / 2 - h, c.w / 2 + h, c.h / 2 + h);
-  }
+  // the thin metal frame the ribbon is mounted in
+  const Rgb metal = faction == 1 || faction == 3 ? kGold : kSilver;
+  cairo_rectangle(cr, 0, 0, c.w, c.h);
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  g = cairo_pattern_create_linear(0, 0, 0, c.h);
+  const Rgb hi = Mix(metal, {1, 1, 1}, 0.6), lo = Scale(metal, 0.45);
+  cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.5, metal.r, metal.g, metal.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, lo.r, lo.g, lo.b);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
 }
 
 int RankPart(std::string_view s) {
