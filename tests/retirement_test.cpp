@@ -13,6 +13,7 @@
 #include "world/death.h"
 #include "world/money.h"
 #include "world/new_game.h"
+#include "world/planet_pictures.h"
 #include "world/retirement.h"
 
 namespace qm {
@@ -61,6 +62,9 @@ TEST_F(Retirement, WorkedExampleScoresACitizen) {
                              "-19% = 133,650"),
             std::string::npos);
   EXPECT_NE(StepText(4).find("Score + 0% = 133,650"), std::string::npos);
+  for (const auto& s : fe.shown)
+    if (s.topic == "Retirement (4/5)")
+      EXPECT_EQ(s.picture, locationPictureName(8, 4) + "rg.jpg") << "the planet that was never promised, greyed";
   EXPECT_NE(StepText(5).find("Score + 0% = 133,650"), std::string::npos);
   EXPECT_TRUE(fe.sawTopic("Citizen"));
   EXPECT_EQ(fe.screens.back(), Screen::Highscore);

@@ -143,17 +143,18 @@ long long PromotionStep(long long s) {
 long long PlanetStep(long long s) {
   const int faction = Game.Player[Pl::Faction];
   const std::string head = "Step 4: Your own planet";
+  const OwnPlanet planet = FactionPlanet(faction);
+  const std::string picture = planet.system > 0 ? locationPictureName(planet.system, planet.location) : "";
   if (Game.Player[Pl::OwnPlanetPromised] != 1) {
+    // The planet the faction would have granted, greyed: it never became the pilot's.
     Step(4, head,
          "You were not famous enough for the government to promise you your own planet. Maybe you\u00b4ll achieve "
          "this next time.",
-         "Score + 0% = " + Money(s), "");
+         "Score + 0% = " + Money(s), picture.empty() ? "" : picture + "rg.jpg");
     return s;
   }
-  const OwnPlanet planet = FactionPlanet(faction);
   const std::string name = Game.LocationText[planet.system][planet.location][1];
   const std::string system = Game.SystemText[planet.system][1];
-  const std::string picture = locationPictureName(planet.system, planet.location);
   if (Game.SystemData[planet.system][Sys::Owner] == faction) {
     const long long next = s + (s / 100) * 12;
     Step(4, head,
