@@ -7,6 +7,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "world/tutorial.h"
 
 namespace qm::combat {
 namespace {
@@ -128,6 +129,7 @@ void PlayerAction(int id) {
     return;
   }
   if (!AbilityLearned(id)) return;
+  const int apBefore = s[Cb::AP];
   if (IsGunAttack(id))
     PlayerGunAttack(id);
   else if (id == Ab::FireMissiles)
@@ -142,6 +144,14 @@ void PlayerAction(int id) {
     PlayerShipSpecial();
   else
     PlayerInstantAbility(id);
+  // An action carried out costs its action points; the tutorial follows the ones it asks for.
+  if (s[Cb::AP] < apBefore || Combat.CombatEnded) {
+    const TutorialEvent e = id == Ab::FireGuns       ? TutorialEvent::GunsFired
+                            : id == Ab::FireMissiles ? TutorialEvent::MissileFired
+                            : id == Ab::Ecm          ? TutorialEvent::EcmFired
+                                                     : TutorialEvent::AbilityUsed;
+    TutorialHook(e, id);
+  }
   RefreshCombatDisplay();
   CheckCombatEnd();
   if (!Combat.CombatEnded && s[Cb::AP] != kNotYourTurn && s[Cb::AP] < 1 && BothAlive() &&

@@ -84,6 +84,10 @@ class Frontend {
   virtual void HideScreen(Screen) {}
   virtual void PlaySound(const std::string& /*wavFile*/) {}
   virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // The tutorial moved to another step, started or stopped: its panels show it anew.
+  virtual void TutorialChanged() {}
+  // The short reward fanfare (promotions, a ship bought, the tutorial's end).
+  virtual void PlayRewardTune() {}
   // True while the main screen is the top window, with nothing over it; news
   // that only pops up "on the main screen" is otherwise just listed.
   virtual bool MainScreenOnTop() { return true; }

@@ -7,6 +7,7 @@
 #include "state/game_state.h"
 #include "state/random.h"
 #include "world/wormhole.h"
+#include "world/tutorial.h"
 
 namespace qm {
 namespace {
@@ -27,6 +28,7 @@ LandOutcome OpenPlanet() {
            "the tutorial.");
     return LandOutcome::Refused;
   }
+  TutorialHook(TutorialEvent::Landed);
   return LandOutcome::PlanetScreen;
 }
 

@@ -9,6 +9,7 @@
 #include "state/random.h"
 #include "world/missions.h"
 #include "world/money.h"
+#include "world/tutorial.h"
 
 namespace qm {
 namespace {
@@ -180,6 +181,7 @@ void BuyAmount(int c, int64_t amount) {
     HereStock(c) -= static_cast<int32_t>(amount);
     Game.Cargo[c] += static_cast<int32_t>(amount);
     UI().RefreshMainScreen(Game.Ship[Sh::System]);
+    TutorialHook(TutorialEvent::Bought, c);
   } else if (Game.Player[Pl::Credits] < cost) {
     Notify("Not enough credits", "You do not have enough credits for this purchase.");
   }
@@ -358,6 +360,7 @@ void sellAll() {
   if (!CanSellHere()) return;
   for (int c = 1; c <= kLastCommodity; ++c)
     if (Game.Cargo[c] > 0) SellAmount(c, Game.Cargo[c]);
+  TutorialHook(TutorialEvent::SellAll);
 }
 
 bool contrabandCheck() {

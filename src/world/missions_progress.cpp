@@ -11,6 +11,7 @@
 #include "state/game_state.h"
 #include "world/death.h"
 #include "world/missions.h"
+#include "world/tutorial.h"
 #include "world/money.h"
 #include "world/wars.h"
 
@@ -131,9 +132,15 @@ void ShipFight() {
          "You have encountered a hostile " + shipName(type) + ". It is your mission to engage!",
          shipPictureName(type, faction) + "_Scene.jpg");
   SetupShipCombat(type, faction, 2, 0);
+  TutorialBeforeMissionFight();
   UI().ShowScreen(Screen::ShipCombat);
-  if (Run.QuitToMenu) return;  // the game was left inside the battle: no success, no failure
-  AfterFight(Combat.EnemyShip[Sh::Alive] <= 0 && !EnemyEscaped(), experience);
+  const bool won = Combat.EnemyShip[Sh::Alive] <= 0 && !EnemyEscaped();
+  if (Run.QuitToMenu) {  // the game was left inside the battle: no success, no failure
+    TutorialAfterMissionFight(false);
+    return;
+  }
+  AfterFight(won, experience);
+  TutorialAfterMissionFight(won);
 }
 
 const char* FleetText(int type) {

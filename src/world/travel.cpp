@@ -13,6 +13,7 @@
 #include "world/day_cycle.h"
 #include "world/market.h"
 #include "world/missions.h"
+#include "world/tutorial.h"
 
 namespace qm {
 namespace {
@@ -72,6 +73,7 @@ void Arrive() {
   UI().RefreshMainScreen(Game.Ship[Sh::System]);
   UI().RefreshTradePopup();
   UI().HideScreen(Screen::Travel);
+  TutorialHook(TutorialEvent::Arrived, target);
 
   if (Game.Ship[Sh::Alive] > 0) CheckMissionProgress();
   if (FlightInterrupted()) return;
