@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -172,6 +173,8 @@ Screen_GalaxyMap::Screen_GalaxyMap() : Window("Screen_GalaxyMap", 742, 583) {
 
   auto& close = AddButton(kCloseItem, {kSidePanel.x, 536, kSidePanel.w, 30}, "GalaxyMap", "Close", [this] { Leave(); });
   SetCancel(&close);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::GalaxyMap, TutorialPanel::Place{12, 276});
 }
 
 void Screen_GalaxyMap::OnShow() {
@@ -186,6 +189,7 @@ bool Screen_GalaxyMap::OnCloseRequest() {
 }
 
 void Screen_GalaxyMap::Leave() {
+  TutorialHook(TutorialEvent::GalaxyClosed);
   CloseGalaxyMap();
   Close();
 }

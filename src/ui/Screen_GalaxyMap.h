@@ -2,9 +2,11 @@
 // The galaxy map: the 24 star systems with their owners' blips and the wormhole
 // lanes between them, the selected system's known prices or its description,
 // and the selected commodity's known price under every system.
+#include <memory>
 #include <array>
 
 #include "state/game_state.h"
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 #include "world/galaxy_map.h"
 
@@ -47,6 +49,7 @@ class Screen_GalaxyMap : public Window {
   Label* infoFaction_;
   Label* infoText_;
   Label* infoLanes_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

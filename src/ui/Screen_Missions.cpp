@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "state/frontend.h"
 #include "world/money.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -108,6 +109,15 @@ Screen_Missions::Screen_Missions() : Window("Screen_Missions", kW, kH) {
   AddLabel({20, y + 4, 420, 14}, "Keys: \u2190 \u2192 \u2191 \u2193 choose an offer  \u00b7  Enter accept  \u00b7  Esc back",
            keys);
   AddLabel({20, y + 22, 420, 14}, "Right-click an offer or a button for more information.", keys);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Missions, TutorialPanel::Place{527, 196});
+  tutorial_->markerAt = [this](int step) -> Rect {
+    if (step == 10) {
+      const Rect r = entries_[2]->rect;
+      return {kBoard.x + r.x, kBoard.y + r.y, r.w, r.h};
+    }
+    return step == 11 ? accept_->rect : Rect{};
+  };
 }
 
 void Screen_Missions::BuildBoard() {
@@ -197,6 +207,7 @@ bool Screen_Missions::KeyDown(SDL_Keycode key) {
 void Screen_Missions::Select(int slot) {
   if (!Offered(slot)) return;
   selected_ = slot;
+  TutorialHook(TutorialEvent::MissionSelected, slot);
   Refresh();
 }
 
@@ -208,6 +219,7 @@ void Screen_Missions::Accept() {
     return;
   }
   selected_ = 1;
+  TutorialHook(TutorialEvent::MissionAccepted);
   if (!Quitting()) Refresh();
   Close();
 }

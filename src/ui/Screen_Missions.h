@@ -4,11 +4,13 @@
 // detail line, the target and the reward, and "Accept mission" / "Back".
 // Accepting asks the rules, which put their own questions and refusals, refill
 // the board and start the mission; the board then closes.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 
 #include "state/game_state.h"
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 #include "world/missions.h"
 
@@ -49,6 +51,7 @@ class Screen_Missions : public Window {
   Label* targetLabel_ = nullptr;
   Label* rewardLabel_ = nullptr;
   Button* accept_ = nullptr;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -12,6 +12,7 @@
 #include "ui/screens.h"
 #include "world/abilities.h"
 #include "world/money.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -162,13 +163,21 @@ Screen_PersonalStatus::Screen_PersonalStatus() : Window("Screen_PersonalStatus",
   record_->name = "Record";
 
   Button& nonCombat = AddButton(kNonCombatItem, {16, 540, 200, 32}, "PersonalStatus", "Non-combat abilities",
-                                [this] { OpenTree(1); });
+                                [this] {
+                                  TutorialHook(TutorialEvent::SkillsButton);
+                                  OpenTree(1);
+                                });
   Button& combat = AddButton(kCombatItem, {224, 540, 200, 32}, "PersonalStatus", "Combat abilities",
-                             [this] { OpenTree(2); });
+                             [this] {
+                               TutorialHook(TutorialEvent::SkillsButton);
+                               OpenTree(2);
+                             });
   Button& close = AddButton(kCloseItem, {kW - 16 - 110, 540, 110, 32}, "PersonalStatus", "Close", [this] { Close(); });
   for (Button* b : {&nonCombat, &combat, &close}) b->captionStyle = Caption(13);
   SetCancel(&close);
   SetDefault(&close);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::PersonalStatus, TutorialPanel::Place{-86, 200});
 }
 
 void Screen_PersonalStatus::OnShow() {
@@ -342,5 +351,7 @@ void Screen_PersonalStatus::RefreshCareer() {
   for (size_t i = 0; i < kills_.size(); ++i) kills_[i]->Set(std::to_string(p[kKillFields[i]]));
   record_->Set(PersonalStatusText());
 }
+
+void Screen_PersonalStatus::OnClose() { TutorialHook(TutorialEvent::PersonalStatusBack); }
 
 }  // namespace qm::ui

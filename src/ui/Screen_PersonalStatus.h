@@ -8,11 +8,13 @@
 // Mouse: point at (or click, or right-click) an award to read its name.
 // Keys: N the non-combat abilities, C the combat abilities, Left/Right step
 // through the awards worn, Escape or Enter close.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 #include <vector>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 #include "world/promotion.h"
 
@@ -24,6 +26,7 @@ class Screen_PersonalStatus : public Window {
   bool KeyDown(SDL_Keycode key) override;
 
  protected:
+  void OnClose() override;
   void OnShow() override;
   void OnUncovered() override;
   bool OnCloseRequest() override;
@@ -58,6 +61,7 @@ class Screen_PersonalStatus : public Window {
   std::array<Label*, 5> facts_{};
   std::array<Label*, 6> kills_{};
   Label* record_ = nullptr;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

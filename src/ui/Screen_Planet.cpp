@@ -9,6 +9,7 @@
 #include "world/money.h"
 #include "world/planet_pictures.h"
 #include "world/planet_services.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -298,9 +299,15 @@ Screen_Planet::Screen_Planet() : ServiceScreen("Screen_Planet", kW, kH) {
   credits_->name = "Credits";
   KeysLine({18, bottom + 16, 270, 16}, "Keys: 1-6 services \u00b7 arrows, Enter \u00b7 Esc back to space");
   auto& back = AddService(kBackItem, {kW - 16 - 130, bottom, 130, 32}, "PlanetScreen", "Back to space", 0,
-                          [this] { Close(); }, "Back to space", "Returns to your ship. (Escape)");
+                          [this] {
+                            TutorialHook(TutorialEvent::PlanetLeft);
+                            Close();
+                          },
+                          "Back to space", "Returns to your ship. (Escape)");
   SetCancel(&back);
   SetDefault(&back);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Planet, TutorialPanel::Place{-170, 40});
 }
 
 void Screen_Planet::Refresh() {

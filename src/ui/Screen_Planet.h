@@ -13,12 +13,14 @@
 //     does not have is switched off, and its right-click says why;
 //   - after every action the screen shows the state anew, or closes when the
 //     game has ended meanwhile (a retirement, a death, the player quitting).
+#include <memory>
 #include <SDL.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -89,6 +91,7 @@ class Screen_Planet : public ServiceScreen {
   Label* description_ = nullptr;
   Label* credits_ = nullptr;
   std::vector<Button*> serviceButtons_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -7,6 +7,7 @@
 #include "combat/scan.h"
 #include "platform/text.h"
 #include "state/frontend.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -151,6 +152,8 @@ Screen_Radar::Screen_Radar() : Window("Screen_Radar", kW, kH) {
   for (Button* b : {attack_, hail_, &back}) b->captionStyle = Caption(13);
   SetDefault(hail_);
   SetCancel(&back);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Radar, TutorialPanel::Place{-128, 96});
 }
 
 void Screen_Radar::OnShow() {
@@ -161,7 +164,10 @@ void Screen_Radar::OnShow() {
   Refresh();
 }
 
-void Screen_Radar::OnClose() { CloseScanScreen(); }
+void Screen_Radar::OnClose() {
+  CloseScanScreen();
+  TutorialHook(TutorialEvent::RadarClosed);
+}
 
 void Screen_Radar::OnUncovered() {
   if (Run.QuitToMenu) Close();

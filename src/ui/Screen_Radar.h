@@ -7,11 +7,13 @@
 //
 // Keys: the arrows and Tab step through the contacts, A attacks, C or Enter
 // hails, Escape goes back.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 
 #include "state/game_state.h"
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -46,6 +48,7 @@ class Screen_Radar : public Window {
   Label* hint_ = nullptr;
   Button* attack_ = nullptr;
   Button* hail_ = nullptr;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

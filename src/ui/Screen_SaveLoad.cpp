@@ -3,6 +3,7 @@
 #include "state/game_state.h"
 #include "ui/Select_Name.h"
 #include "world/save_load_actions.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -51,8 +52,17 @@ Screen_SaveLoad::Screen_SaveLoad() : Window("Screen_SaveLoad", 360, 422) {
     save.captionStyle = Caption(12);
     load.captionStyle = Caption(12);
   }
-  auto& back = AddButton(kBackItem, {120, 378, 120, 32}, "SaveLoad", "Back", [this] { Close(); });
+  auto& back = AddButton(kBackItem, {120, 378, 120, 32}, "SaveLoad", "Back", [this] {
+    TutorialHook(TutorialEvent::SaveScreenBack);
+    Close();
+  });
   SetCancel(&back);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::SaveLoad, TutorialPanel::Place{-210, 40});
+  tutorial_->markerAt = [](int step) -> Rect {
+    if (step == 29) return {204, kSlotTop + 30, 62, 28};  // the first slot's "Save"
+    return step == 30 ? Rect{120, 378, 120, 32} : Rect{};
+  };
 }
 
 void Screen_SaveLoad::OnShow() {
@@ -91,9 +101,14 @@ void Screen_SaveLoad::Refresh() {
 
 void Screen_SaveLoad::Save(int slot) {
   // The stored name may differ from the typed one (unstorable characters dropped).
-  if (SaveSlotAction(slot, slots_[static_cast<size_t>(slot)].name->text)) slots_[static_cast<size_t>(slot)].name->text = General.SaveSlotName[slot];
+  if (SaveSlotAction(slot, slots_[static_cast<size_t>(slot)].name->text)) {
+    slots_[static_cast<size_t>(slot)].name->text = General.SaveSlotName[slot];
+    TutorialHook(TutorialEvent::Saved);
+  }
   Refresh();
 }
+
+void Screen_SaveLoad::OnClose() { TutorialHook(TutorialEvent::SaveScreenClosed); }
 
 void Screen_SaveLoad::Load(int slot) {
   if (LoadSlotAction(slot))

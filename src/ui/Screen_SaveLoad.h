@@ -1,8 +1,10 @@
 #pragma once
 // The save/load screen: four savegame slots, each with its name, whether it
 // holds a game, and "Save" and "Load"; "Back" returns to the screen below.
+#include <memory>
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -12,6 +14,7 @@ class Screen_SaveLoad : public Window {
   Screen_SaveLoad();
 
  protected:
+  void OnClose() override;
   void OnShow() override;
   bool OnCloseRequest() override;
 
@@ -28,6 +31,7 @@ class Screen_SaveLoad : public Window {
   std::array<Slot, 5> slots_{};  // 1..4
   Label* title_;
   Label* hint_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

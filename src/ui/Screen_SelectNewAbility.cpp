@@ -11,6 +11,7 @@
 #include "state/game_state.h"
 #include "world/abilities.h"
 #include "world/main_screen.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -249,6 +250,9 @@ Screen_SelectNewAbility::Screen_SelectNewAbility() : Window("Screen_SelectNewAbi
   back_->name = "Back";
   SetCancel(back_);
   SetDefault(back_);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Abilities, TutorialPanel::Place{-210, 40});
+  tutorial_->markerAt = [this](int step) { return step == 36 ? back_->rect : Rect{}; };
 }
 
 void Screen_SelectNewAbility::Browse(int treeKind, int category) {
@@ -479,5 +483,7 @@ void Screen_SelectNewAbility::DrawContent(int ox, int oy) const {
     }
   }
 }
+
+void Screen_SelectNewAbility::OnClose() { TutorialHook(TutorialEvent::AbilityScreenBack); }
 
 }  // namespace qm::ui

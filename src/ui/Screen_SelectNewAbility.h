@@ -18,10 +18,12 @@
 // Keys: the arrow keys step through the tree, 1, 2, 3 or Tab switch the
 // category, Enter learns the selected ability while choosing (else goes back),
 // Escape goes back.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -36,6 +38,7 @@ class Screen_SelectNewAbility : public Window {
   bool KeyDown(SDL_Keycode key) override;
 
  protected:
+  void OnClose() override;
   void OnShow() override;
   bool OnCloseRequest() override;
   void DrawContent(int ox, int oy) const override;
@@ -75,6 +78,7 @@ class Screen_SelectNewAbility : public Window {
   Label* infoCost_ = nullptr;
   Panel* compatibility_ = nullptr;
   std::array<Label*, 10> compatibilityLines_{};
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

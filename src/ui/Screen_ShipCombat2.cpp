@@ -15,6 +15,7 @@
 #include "ui/screens.h"
 #include "ui/window_frontend.h"
 #include "world/main_screen.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -99,6 +100,25 @@ Screen_ShipCombat2::Screen_ShipCombat2() : Window("Screen_ShipCombat2", kW, kH) 
   hint_->style.color = kDim;
   BuildCompatibilityLines();
   BuildInfoPanel();
+
+  // The tutorial's pane sits between the two ships; the marker frames the
+  // button of the ability its step asks for.
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::ShipCombat, TutorialPanel::Place{294, 56});
+  tutorial_->markerAt = [this](int step) -> Rect {
+    const auto buttonOf = [](int id) -> Rect {
+      for (int k = 1; k <= kAbilityButtons; ++k)
+        if (Combat.AbilityBar[k] == id) return {kButtonsX + (k - 1) * kButtonStep, kButtonsY, kButton, kButton};
+      return {};
+    };
+    switch (step) {
+      case 13: return buttonOf(combat::Ab::FireMissiles);
+      case 14: return buttonOf(combat::Ab::Discipline);
+      case 15: case 18: return endTurn_->rect;
+      case 16: return buttonOf(combat::Ab::Ecm);
+      case 17: return buttonOf(combat::Ab::FireGuns);
+      default: return {};
+    }
+  };
 }
 
 void Screen_ShipCombat2::BuildSide(int side) {

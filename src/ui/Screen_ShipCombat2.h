@@ -6,9 +6,11 @@
 // The rules drive it through the frontend (messages, animations, refreshes);
 // its six one-shot timers hide the messages and the animations again, and the
 // enemy message timer moves the enemy's turn on, one action per interval.
+#include <memory>
 #include <array>
 #include <string>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -85,6 +87,7 @@ class Screen_ShipCombat2 : public Window {
   Panel* compatibility_ = nullptr;
   std::array<Label*, 7> statusLines_{};
   Label* compatibilityOff_ = nullptr;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -13,6 +13,7 @@
 #include "world/market.h"
 #include "world/ship_sheets.h"
 #include "world/shipyard.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -145,6 +146,8 @@ Screen_ShipStatus::Screen_ShipStatus() : Window("Screen_ShipStatus", kW, kH) {
   close.captionStyle = Caption(13);
   SetCancel(&close);
   SetDefault(&close);
+
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::ShipStatus, TutorialPanel::Place{-140, 60});
 }
 
 void Screen_ShipStatus::OnShow() {
@@ -274,5 +277,7 @@ void Screen_ShipStatus::RefreshEquipment() {
     r.figures->Set(FiguresLine(equipmentFigures(c, item)));
   }
 }
+
+void Screen_ShipStatus::OnClose() { TutorialHook(TutorialEvent::ShipStatusClosed); }
 
 }  // namespace qm::ui

@@ -6,10 +6,12 @@
 // Mouse: click (or right-click) an item or the speciality for its details.
 // Keys: Up/Down step through the equipment, Enter shows the item's details (or
 // closes when none is chosen), Escape closes.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -20,6 +22,7 @@ class Screen_ShipStatus : public Window {
   bool KeyDown(SDL_Keycode key) override;
 
  protected:
+  void OnClose() override;
   void OnShow() override;
   void OnUncovered() override;
   bool OnCloseRequest() override;
@@ -53,6 +56,7 @@ class Screen_ShipStatus : public Window {
   Label* cargoValue_ = nullptr;
   Box* cargoBar_ = nullptr;
   std::array<ItemRow, 7> items_{};  // categories 1..6
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -8,6 +8,7 @@
 #include "world/money.h"
 #include "world/trade_panel.h"
 #include "ui/window_frontend.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -101,6 +102,7 @@ Screen_TradeScreenMoveable::Screen_TradeScreenMoveable() : Window("Screen_TradeS
     row.name->onClick = [this, c] {
       SelectTradeCommodity(c);
       Refresh();
+      tutorial_->Refresh();
       UI().RefreshMainScreen(Run.CurrentSystem);  // the planets' price labels follow the selection
     };
     row.price = &AddLabel({150, y, 80, kRowHeight}, "", Column(Align::Right), item);
@@ -129,11 +131,23 @@ Screen_TradeScreenMoveable::Screen_TradeScreenMoveable() : Window("Screen_TradeS
   AddTradeButton(*this, kSellItem, {178, amountsY + 36, 157, 30}, "Sell", [this] { Act(sell); });
   AddTradeButton(*this, kBuyAllItem, {16, amountsY + 72, 157, 30}, "Buy all", [this] { Act(buyAll); });
   AddTradeButton(*this, kSellAllItem, {178, amountsY + 72, 157, 30}, "Sell all", [this] { Act(sellAll); });
+
+  // The tutorial's pane stands left of the trade window.
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Trade, TutorialPanel::Place{-TutorialPanel::kW - 8, 40});
+  tutorial_->markerAt = [amountsY](int step) -> Rect {
+    switch (step) {
+      case 5: return Run.SelectedCommodity == 1 ? Rect{16, amountsY + 36, 157, 30} : Rect{16, kRowTop, 319, kRowHeight};
+      case 7: return {178, amountsY + 72, 157, 30};
+      case 8: return {263, 12, 72, 26};
+      default: return {};
+    }
+  };
 }
 
 void Screen_TradeScreenMoveable::Act(void (*action)()) {
   action();  // refusals speak through the rules' own messages
   Refresh();
+  tutorial_->Refresh();
 }
 
 void Screen_TradeScreenMoveable::Refresh() {
@@ -172,6 +186,7 @@ void Screen_TradeScreenMoveable::OnShow() {
 }
 
 void Screen_TradeScreenMoveable::OnClose() {
+  TutorialHook(TutorialEvent::TradeClosed);
   Run.TradeWindowVisible = false;
   TheFrontend().onRefreshTradePopup = previousRefresh_;
   UI().RefreshMainScreen(Run.CurrentSystem);

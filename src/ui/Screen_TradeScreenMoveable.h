@@ -2,10 +2,12 @@
 // The movable trade panel: the goods of the ship's location with price, stock
 // and the units in the hold, the amount per trade, and the four trade actions.
 // It floats over the main screen; the player drags it by its empty area.
+#include <memory>
 #include <array>
 #include <functional>
 
 #include "state/game_state.h"
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -35,6 +37,7 @@ class Screen_TradeScreenMoveable : public Window {
   Label* hold_;
   Label* credits_;
   std::function<void()> previousRefresh_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -12,6 +12,7 @@
 #include "world/main_screen.h"
 #include "world/money.h"
 #include "world/travel.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -149,6 +150,52 @@ Screen_Travel::Screen_Travel() : Window("Screen_Travel", 800, 600) {
   auto& corner = AddBox({786, 586, 14, 14}, {0, 0, 0, 0});
   corner.name = "CheatCorner";
   corner.onDoubleClick = [this] { OpenNested("Screen_Cheats"); };
+  BuildTutorial();
+}
+
+// The tutorial's pane sits on the left of the view, or on the right when the
+// place it asks for (or the portrait and ship it points at) lies on the left.
+void Screen_Travel::BuildTutorial() {
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Main, TutorialPanel::Place{8, kViewTop + 4});
+  const auto placeOf = [this](int step) {
+    switch (step) {
+      case 6: return TutorialTradeTarget();
+      case 12: return 1;
+      case 20: return TutorialLandingPlanet();
+      default: return 0;
+    }
+  };
+  tutorial_->paneAt = [this, placeOf](int step) {
+    const TutorialPanel::Place left{8, kViewTop + 4}, right{800 - 8 - TutorialPanel::kW, kViewTop + 4};
+    if (step == 32 || step == 34) return right;
+    const int l = placeOf(step);
+    if (l >= 1 && l <= kLocations && places_[static_cast<size_t>(l)].picture->rect.x < 8 + TutorialPanel::kW + 8)
+      return right;
+    return left;
+  };
+  tutorial_->markerAt = [this, placeOf](int step) -> Rect {
+    const auto button = [](int item) { return Rect{15 + (item - 1) * 111, kViewBottom + 36, 104, 44}; };
+    const auto option = [this](int entry) {
+      return Rect{options_->rect.x + 27, options_->rect.y + 44 + 40 * entry, 220, 34};
+    };
+    switch (step) {
+      case 4: return button(3);
+      case 9: case -11: return button(4);
+      case 23: return button(5);
+      case 25: return button(6);
+      case 27: return button(7);
+      case 28: return options_->visible ? option(CurrentTutorial().instruction == "Click on \"Save a game\" button." ? 0 : 4)
+                                        : button(7);
+      case 32: return ship_->rect;
+      case 34: return portrait_->rect;
+      default: break;
+    }
+    const int l = placeOf(step);
+    if (l < 1 || l > kLocations || Run.CurrentSystem != Game.Ship[Sh::System]) return {};
+    if (step == 20 && Game.Ship[Sh::Location] == l) return button(1);  // there: dock
+    const Picture* p = places_[static_cast<size_t>(l)].picture;
+    return p->visible ? p->rect : Rect{};
+  };
 }
 
 Panel& Screen_Travel::AddMarker(const char* name, Color color, bool ticks) {
@@ -173,11 +220,17 @@ void Screen_Travel::BuildStatusBar() {
   AddBox({9, 7, 70, 86}, {0, 0, 0, 0}, kRule);
   portrait_ = &AddPicture({10, 8, 68, 84}, "");
   portrait_->name = "Portrait";
-  portrait_->onClick = [this] { OpenNested("Screen_PersonalStatus"); };
+  portrait_->onClick = [this] {
+    TutorialHook(TutorialEvent::Portrait);
+    OpenNested("Screen_PersonalStatus");
+  };
   AddBox({87, 7, 126, 86}, {0, 0, 0, 0}, kRule);
   ship_ = &AddPicture({88, 8, 124, 84}, "");
   ship_->name = "Ship";
-  ship_->onClick = [this] { OpenNested("Screen_ShipStatus"); };
+  ship_->onClick = [this] {
+    TutorialHook(TutorialEvent::Wireframe);
+    OpenNested("Screen_ShipStatus");
+  };
 
   pilot_ = &AddLabel({224, 6, 262, 18}, "", OneLine(Title(kPilotSize)));
   position_ = &AddLabel({224, 25, 262, 14}, "", OneLine(Small(10)));
@@ -233,11 +286,14 @@ void Screen_Travel::BuildCommandBar() {
                             switch (item) {
                               case 1: TravelAction(); break;
                               case 2: ToggleInfo(); break;
-                              case 3: OpenTrade(); break;
-                              case 4: Missions(); break;
-                              case 5: Sensors(); break;
-                              case 6: Galaxy(); break;
-                              case 7: ShowOptions(!options_->visible); break;
+                              case 3: TutorialHook(TutorialEvent::TradeIcon); OpenTrade(); break;
+                              case 4: TutorialHook(TutorialEvent::MissionIcon); Missions(); break;
+                              case 5: TutorialHook(TutorialEvent::SensorIcon); Sensors(); break;
+                              case 6: TutorialHook(TutorialEvent::GalaxyIcon); Galaxy(); break;
+                              case 7:
+                                if (!options_->visible) TutorialHook(TutorialEvent::OptionsIcon);
+                                ShowOptions(!options_->visible);
+                                break;
                             }
                           });
     b.name = "Option" + std::to_string(a.item) + "Button";
@@ -277,11 +333,11 @@ void Screen_Travel::BuildOptionsPanel() {
     std::function<void()> action;
   };
   const Entry entries[] = {
-      {"Save a game", [this] { ShowOptions(false); OpenNested("Screen_SaveLoad"); }},
+      {"Save a game", [this] { TutorialHook(TutorialEvent::SaveButton); ShowOptions(false); OpenNested("Screen_SaveLoad"); }},
       {"Load a game", [this] { ShowOptions(false); OpenNested("Screen_SaveLoad"); }},
       {"Game settings", [this] { ShowOptions(false); OpenNested("Screen_GameOptions"); }},
       {"Exit to main menu", [this] { ExitToMenu(); }},
-      {"Return to game", [this] { ShowOptions(false); }},
+      {"Return to game", [this] { ShowOptions(false); TutorialHook(TutorialEvent::ReturnToGame); }},
   };
   int y = 44;
   int item = 11;
@@ -304,6 +360,7 @@ void Screen_Travel::OnShow() {
   ClearHover();
   options_->visible = false;
   Refresh(Game.Ship[Sh::System]);
+  tutorial_->Refresh();
 }
 
 Screen_Travel::~Screen_Travel() { OnClose(); }
@@ -325,6 +382,7 @@ void Screen_Travel::Refresh(int system) {
   }
   Layout();
   RefreshAll();
+  if (tutorial_) tutorial_->Refresh();
 }
 
 void Screen_Travel::Layout() {
@@ -565,6 +623,7 @@ void Screen_Travel::Galaxy() { OpenNested("Screen_GalaxyMap"); }
 void Screen_Travel::ShowOptions(bool on) {
   Run.OptionsPanelVisible = on;
   options_->Show(on);
+  tutorial_->Refresh();  // the marker moves between the options icon and the panel's buttons
 }
 
 void Screen_Travel::OpenNested(const char* unit) {

@@ -3,8 +3,10 @@
 // and space objects, the pilot's status, the log and the news, and the seven
 // action buttons. It stays open for the whole game; every other screen opens
 // over it and returns to it.
+#include <memory>
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -35,6 +37,7 @@ class Screen_Travel : public Window {
   void BuildCommandBar();
   void BuildTargetPanel();
   void BuildOptionsPanel();
+  void BuildTutorial();
   Panel& AddMarker(const char* name, Color color, bool ticks);
 
   void Layout();
@@ -93,6 +96,7 @@ class Screen_Travel : public Window {
   Label* targetClass_ = nullptr;
   Label* targetText_ = nullptr;
   Panel* options_ = nullptr;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -3,6 +3,7 @@
 #include "catalogue/career.h"
 #include "state/cp1252.h"
 #include "state/game_state.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 
@@ -40,6 +41,11 @@ Select_Name::Select_Name() : Window("Select_Name", 373, 550) {
     Close();
   });
   SetDefault(&go);
+  go.onClick = [this, done = go.onClick] {
+    TutorialHook(TutorialEvent::NameContinue);
+    done();
+  };
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Name, TutorialPanel::Place{-210, 120});
 }
 
 void Select_Name::OnShow() {

@@ -1,5 +1,8 @@
 #pragma once
 // The pilot's name and portrait for a new game.
+#include <memory>
+
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -17,6 +20,7 @@ class Select_Name : public Window {
   Picture* portrait_;
   Label* counter_;
   TextField* name_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 // True when `utf8Char` may be part of a pilot's name: printable and storable in the savegame.

@@ -5,6 +5,7 @@
 #include "catalogue/ships.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -58,6 +59,11 @@ Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
   shipName_->onClick = [this] { ShowShipInfo(); };
   auto& go = AddButton(kContinue, {627, 544, 140, 36}, "SelectProfession", "Continue", [this] { Close(); });
   SetDefault(&go);
+  go.onClick = [this, done = go.onClick] {
+    TutorialHook(TutorialEvent::ProfessionContinue);
+    done();
+  };
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Profession, TutorialPanel::Place{588, 236});
 }
 
 void Select_Profession::OnShow() {

@@ -2,8 +2,10 @@
 // The profession choice of a new game: six professions with their description,
 // combat and special abilities and starting ship; each ability and the ship
 // open an information pop-up when clicked.
+#include <memory>
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -30,6 +32,7 @@ class Select_Profession : public Window {
   Picture* ship_;
   Label* shipName_;
   int shipType_ = 0;  // the ship label's tag
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

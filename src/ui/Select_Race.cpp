@@ -6,6 +6,7 @@
 #include "catalogue/professions.h"
 #include "state/game_state.h"
 #include "world/main_screen.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -57,6 +58,10 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
     Close();
   });
   SetDefault(&go);
+  go.onClick = [this, done = go.onClick] {
+    TutorialHook(TutorialEvent::FactionContinue);
+    done();
+  };
 
   // The compatibility mode spells out the choice and how to change it.
   TextStyle line = Small(10);
@@ -68,6 +73,7 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
     setCompatibilityMode(false);
     Choose(Game.Player[Pl::Faction]);
   };
+  tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Faction, TutorialPanel::Place{571, 236});
 }
 
 bool Select_Race::KeyDown(SDL_Keycode key) {

@@ -1,8 +1,10 @@
 #pragma once
 // The faction choice of a new game: four faction panels and the chosen
 // faction's recommendation, quotations and background story.
+#include <memory>
 #include <array>
 
+#include "ui/TutorialPanel.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -26,6 +28,7 @@ class Select_Race : public Window {
   Label* story_;
   Label* spoken_;   // the compatibility mode's line
   Label* turnOff_;
+  std::unique_ptr<TutorialPanel> tutorial_;
 };
 
 }  // namespace qm::ui

@@ -7,6 +7,7 @@
 #include "ui/screens.h"
 #include "version.h"
 #include "world/new_game.h"
+#include "world/tutorial.h"
 
 namespace qm::ui {
 namespace {
@@ -112,16 +113,15 @@ void Start::OnClose() {
 }
 
 void Start::NewGame(bool tutorial) {
-  if (tutorial) {
-    UI().Message(3, "Tutorial", "The interactive tutorial is not ready yet; please start a new game instead.", "");
-    return;
-  }
   ShowHint(false);  // the hint belongs to the menu, not to the screens of a new game
-  RunNewGame();
+  RunNewGame(tutorial);
+  // The tutorial belongs to the game it was started with, however that game ended.
+  StopTutorial();
   ClearHover();
 }
 
 void Start::LoadGame() {
+  StopTutorial();
   ResetGameState();
   UI().ShowScreen(Screen::SaveLoad);
   if (Quitting() || Game.Ship[Sh::Alive] <= 0) return;
@@ -131,8 +131,10 @@ void Start::LoadGame() {
   UI().ShowScreen(Screen::MainScreen);
 }
 
-void RunNewGame() {
+void RunNewGame(bool tutorial) {
+  StopTutorial();
   ResetGameState();
+  if (tutorial) StartTutorial();
   Game.Player[Pl::Faction] = 1;
   ShowScreen("Select_Race");
   if (Quitting()) return;
@@ -152,6 +154,7 @@ void RunNewGame() {
   UI().RefreshMainScreen(Run.CurrentSystem);
   UI().Message(1, "Game objective:", kWelcome, portraitPicture());
   if (Quitting()) return;
+  TutorialHook(TutorialEvent::Welcome);
   UI().ShowScreen(Screen::MainScreen);
 }
 

@@ -27,7 +27,8 @@ class Start : public Window {
 };
 
 // The new-game flow: the three selection screens, the new world, the welcome
-// and the main screen until it closes.
-void RunNewGame();
+// and the main screen until it closes; with `tutorial` the tutorial walks
+// the player through it.
+void RunNewGame(bool tutorial = false);
 
 }  // namespace qm::ui

@@ -430,6 +430,7 @@ void Window::Show() {
   closing_ = false;
   hover_ = 0;
   OnShow();
+  for (const auto& f : onShown) f();
   EventLoop::Run(*this);
   open_ = false;
   closing_ = false;

@@ -266,6 +266,9 @@ class Window {
   virtual bool KeyDown(SDL_Keycode key);
   void TextInput(const std::string& utf8);
 
+  // Run after OnShow each time the window is shown (parts that refresh themselves).
+  std::vector<std::function<void()>> onShown;
+
   std::string background;  // picture filling the window ("" = plain dark)
   bool frame = true;       // a thin border around the window
   bool movable = false;    // the player may drag the window by its empty area

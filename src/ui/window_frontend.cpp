@@ -4,6 +4,7 @@
 #include "ui/Screen_Message.h"
 #include "ui/Screen_Promotion.h"
 #include "ui/Screen_Retire2.h"
+#include "ui/TutorialPanel.h"
 #include "ui/screens.h"
 
 namespace qm::ui {
@@ -36,6 +37,8 @@ void WindowFrontend::ShowDialog(const DialogContent& d) {
   shown.dialog = d.dialog >= 1 && d.dialog <= 9 ? d.dialog : 3;
   MessageDialog(shown.dialog).Run(shown, Screen_Message::Buttons::Continue);
 }
+
+void WindowFrontend::TutorialChanged() { TutorialPanel::RefreshAll(); }
 
 bool WindowFrontend::MainScreenOnTop() {
   const Window* top = Top();

@@ -25,6 +25,7 @@ class WindowFrontend : public Frontend {
   void PlaySound(const std::string& wavFile) override;
   void PlayMusic(const std::string& oggFile) override;
   bool MainScreenOnTop() override;
+  void TutorialChanged() override;
   void RefreshMainScreen(int system) override;
   void RefreshExperience() override;
   void RefreshTradePopup() override;
