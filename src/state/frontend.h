@@ -67,6 +67,9 @@ class Frontend {
   virtual void HideScreen(Screen) {}
   virtual void PlaySound(const std::string& /*wavFile*/) {}
   virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // The "Play background music" switch changed: on starts the background music
+  // soon, off stops it.
+  virtual void MusicSwitched(bool /*on*/) {}
   // The main screen shows `system` anew (planets, log, news, shields, experience).
   virtual void RefreshMainScreen(int /*system*/) {}
   virtual void RefreshExperience() {}
