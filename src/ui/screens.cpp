@@ -9,9 +9,11 @@
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_Bank.h"
 #include "ui/Screen_Bar.h"
+#include "ui/Screen_Cheats.h"
 #include "ui/Screen_CrewCombat.h"
 #include "ui/Screen_CrewHiring.h"
 #include "ui/Screen_GalaxyMap.h"
+#include "ui/Screen_GameOptions.h"
 #include "ui/Screen_Missions.h"
 #include "ui/Screen_Governor.h"
 #include "ui/Screen_Highscore.h"
@@ -105,6 +107,9 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_Highscore>("Screen_Highscore");
   RegisterWindow<Screen_SelectNewAbility>("Screen_SelectNewAbility");
   RegisterWindow<Screen_Retire2>("Screen_Retire2");
+  RegisterWindow<Screen_GameOptions>("Screen_GameOptions");
+  // A combat cheat chosen on the cheats screen runs once the screen has closed.
+  RegisterScreen("Screen_Cheats", [] { Screen_Cheats::Open(); }, [] { Instance<Screen_Cheats>().Close(); });
 }
 
 void DestroyScreens() {

@@ -9,14 +9,21 @@ namespace qm {
 namespace {
 
 const std::array<SettingInfo, kSettingCount> kSettings = {{
-    {Setting::Music, "music", "Play background music"},
-    {Setting::SoundEffects, "sound", "Play sound  effects"},
-    {Setting::AutoNextTurn, "autoturn", "Next turn automatically starts when no AP\u00b4s left"},
-    {Setting::VeteranMode, "veteran", "Veteran mode (Only for experienced players)"},
-    {Setting::NoWarPopups, "nowarpopups", "War messages never popup automatically"},
-    {Setting::LongerDelays, "delays", "Longer delays between messages"},
-    {Setting::SlowerAnimations, "animations", "Slower combat animations"},
-    {Setting::Compatibility, "compatibility", "Compatibility mode for the visually impaired"},
+    {Setting::Music, "music", "Play background music", "Music plays in the background of the game."},
+    {Setting::SoundEffects, "sound", "Play sound  effects", "Every action makes its sound: buttons, guns, explosions."},
+    {Setting::AutoNextTurn, "autoturn", "Next turn automatically starts when no AP\u00b4s left",
+     "In a ship battle your turn ends by itself as soon as no action points are left."},
+    {Setting::VeteranMode, "veteran", "Veteran mode (Only for experienced players)",
+     "No help for beginners, and the enemies fight harder in ship battles."},
+    {Setting::NoWarPopups, "nowarpopups", "War messages never popup automatically",
+     "War news are listed with the other news but never open by themselves."},
+    {Setting::LongerDelays, "delays", "Longer delays between messages",
+     "Combat messages stay on screen for 2.4 seconds instead of 1.2 seconds."},
+    {Setting::SlowerAnimations, "animations", "Slower combat animations",
+     "Gun fire and shield flashes in a ship battle last 0.8 seconds instead of 0.4 seconds."},
+    {Setting::Compatibility, "compatibility", "Compatibility mode for the visually impaired",
+     "The screens show additional descriptive texts for the blind and visually impaired. It lasts until the game "
+     "is closed."},
 }};
 
 // The plain flags; the timer switches and the compatibility mode have rules of their own.

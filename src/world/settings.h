@@ -25,6 +25,7 @@ struct SettingInfo {
   Setting id;
   const char* name;   // the console's name: "music", "delays", ...
   const char* label;  // the settings screen's line
+  const char* help;   // what the switch does, in a sentence or two
 };
 // All eight, in the order of the enum.
 const std::array<SettingInfo, kSettingCount>& SettingTable();
