@@ -109,7 +109,8 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_Retire2>("Screen_Retire2");
   RegisterWindow<Screen_GameOptions>("Screen_GameOptions");
   // A combat cheat chosen on the cheats screen runs once the screen has closed.
-  RegisterScreen("Screen_Cheats", [] { Screen_Cheats::Open(); }, [] { Instance<Screen_Cheats>().Close(); });
+  if (!ScreenRegistered("Screen_Cheats"))
+    RegisterScreen("Screen_Cheats", [] { Screen_Cheats::Open(); }, [] { Instance<Screen_Cheats>().Close(); });
 }
 
 void DestroyScreens() {
