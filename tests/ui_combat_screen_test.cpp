@@ -211,8 +211,9 @@ TEST_F(CombatScreen, RightClicksInformAndNeverActAndTheEmblemLeadsToTheCheats) {
   EXPECT_TRUE(Has(tops[1], "label \"Enemy ship: ")) << tops[1];
   EXPECT_TRUE(Has(tops[1], "Shields: "));
   EXPECT_FALSE(Has(tops[2], "label \"Enemy ship: ")) << "a click closes the information";
-  // A double click on the emblem opens the cheats screen, which is still being built.
-  EXPECT_TRUE(Has(tops[3], "label \"Not available\"")) << tops[3];
+  // A double click on the emblem opens the cheats screen; Enter closes it again.
+  EXPECT_TRUE(Has(tops[3], "window Screen_Cheats 376x580 top")) << tops[3];
+  EXPECT_TRUE(Has(tops[3], "\"Destroy this enemy ship\""));
   EXPECT_EQ(Combat.CombatEnded, 0);
 }
 

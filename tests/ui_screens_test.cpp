@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 // Canvas points of the main menu items and the dialogs' buttons.
 constexpr const char* kNewGame = "400 218";
 constexpr const char* kLoadGame = "400 264";
-constexpr const char* kGameSettings = "400 366";  // no screen of its own yet
+constexpr const char* kTutorial = "400 172";  // no tutorial yet: a notice says so
+constexpr const char* kGameSettings = "400 366";
 constexpr const char* kCredits = "400 412";
 
 using Screens = test::UiPlay;
@@ -85,11 +86,11 @@ dump
 }
 
 TEST_F(Screens, MenuItemsWithoutTheirScreenSayWhyAndChangeNothing) {
-  const auto dumps = Play(std::string("click ") + kGameSettings + "\ndump\nclose\ndump\nkey Escape\ndump\nclick " +
-                          kLoadGame + "\ndump\nkey Escape\ndump\n");
-  ASSERT_EQ(dumps.size(), 5u);
+  const auto dumps = Play(std::string("click ") + kTutorial + "\ndump\nclose\ndump\nkey Escape\ndump\nclick " +
+                          kLoadGame + "\ndump\nkey Escape\ndump\nclick " + kGameSettings + "\ndump\n");
+  ASSERT_EQ(dumps.size(), 6u);
   EXPECT_NE(TopWindow(dumps[0]).find("window Screen_Message3"), std::string::npos);
-  EXPECT_NE(TopWindow(dumps[0]).find("label \"Not available\""), std::string::npos);
+  EXPECT_NE(TopWindow(dumps[0]).find("label \"Tutorial\""), std::string::npos);
   EXPECT_NE(TopWindow(dumps[1]).find("window Screen_Message3"), std::string::npos)
       << "the window system's close request does not dismiss a dialog";
   EXPECT_NE(TopWindow(dumps[2]).find("window Start 377x519 top"), std::string::npos)
@@ -98,6 +99,7 @@ TEST_F(Screens, MenuItemsWithoutTheirScreenSayWhyAndChangeNothing) {
   EXPECT_NE(TopWindow(dumps[3]).find("label \"Load a game\""), std::string::npos);
   EXPECT_NE(TopWindow(dumps[4]).find("window Start 377x519 top"), std::string::npos)
       << "a cancelled load returns to the menu without the main screen";
+  EXPECT_NE(TopWindow(dumps[5]).find("window Screen_GameOptions 392x592 top"), std::string::npos);
 }
 
 TEST_F(Screens, HoverMovesFromItemToItemAndClearsOverTheBackground) {

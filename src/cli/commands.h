@@ -48,6 +48,7 @@ void AddCombatCommands(CommandTable& t);     // pilot, duel and the battle moves
 void AddEncounterCommands(CommandTable& t);  // scan, boarding, fleet battles
 void AddCareerCommands(CommandTable& t);     // missions, wars, news, promotion, retirement
 void AddMissionCommands(CommandTable& t);    // mission boards and the running mission
+void AddOptionCommands(CommandTable& t);     // game settings and cheats
 
 // The console's ability and highscore screens (the ability pick queued by `learn`).
 void ShowCareerScreen(Screen screen, std::ostream& out);

@@ -11,6 +11,7 @@
 #include "combat/ship_combat.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "world/cheats.h"
 #include "world/death.h"
 
 namespace qm {
@@ -54,9 +55,11 @@ int ReadMove(ConsoleFrontend& fe) {
     long long id = 0;
     if (w[0] == "act" && w.size() == 2 && ParseIntIn(w[1], 1, 37, id)) return move = static_cast<int>(id), true;
     if (w[0] == "end" && w.size() == 1) return move = 0, true;
+    // The combat cheat ends the battle; the move that follows finds it over.
+    if (w[0] == "cheat" && w.size() == 2 && w[1] == "destroy") return cheatDestroyEnemy(), move = 0, true;
     return false;
   };
-  return ReadScriptMove(fe, take, "act ID | end") ? move : -1;
+  return ReadScriptMove(fe, take, "act ID | end | cheat destroy") ? move : -1;
 }
 
 // A move left over after its battle has ended (the battle's course is random):

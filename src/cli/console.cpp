@@ -112,6 +112,7 @@ Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), f
   AddEncounterCommands(commands_);
   AddCareerCommands(commands_);
   AddMissionCommands(commands_);
+  AddOptionCommands(commands_);
 }
 
 Console::~Console() { SetFrontend(nullptr); }

@@ -13,6 +13,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "world/crew.h"
 #include "world/missions.h"
 #include "world/money.h"
 
@@ -36,18 +37,7 @@ void TakeOverShip(int type, int faction) {
   s[Sh::CargoCapacity] = cargoCapacity(type, s[Sh::CargoSpace]);
   s[Sh::ShieldEnergy] = maxShields(type, s[Sh::Engines], s[Sh::CargoSpace]);
   RegenerateMissionBoards();
-
-  const int limit = maxCrew(type, s[Sh::CargoSpace]);
-  int64_t crew = 0;
-  for (int t = Sh::Crewmen; t <= Sh::Droids; ++t) crew += std::max(0, s[t]);
-  if (crew <= limit) return;
-  Notify("Crew members leave!",
-         "Some crew members leave your ship due to a lower maximum amount of crew members allowed on the new ship.");
-  for (int t = Sh::Crewmen; t <= Sh::Droids && crew > limit; ++t) {
-    const int64_t leave = std::min<int64_t>(std::max(0, s[t]), crew - limit);
-    s[t] -= static_cast<int32_t>(leave);
-    crew -= leave;
-  }
+  sendAwayCrewBeyondMaximum();
 }
 
 void SellOrKeep(int type, int faction) {

@@ -162,7 +162,11 @@ bool RunFleetBattle() {
   Fleet.over = false;
   Fleet.won = false;
   if (EnemyShipsLeft() == 0) EndCheck();
-  if (!Fleet.over) UI().ShowScreen(Screen::FleetBattle);
+  if (!Fleet.over) {
+    Fleet.open = true;
+    UI().ShowScreen(Screen::FleetBattle);
+    Fleet.open = false;
+  }
   // A screen closed without a decision counts as a retreat.
   Fleet.duelRunning = false;
   const bool won = Fleet.over && Fleet.won;

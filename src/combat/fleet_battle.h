@@ -26,6 +26,7 @@ struct FleetState {
   int target = 0;  // selected enemy record, 0 none
   bool duelRunning = false;  // an escort duel is under way: the buttons do nothing
   int duelEscort = 0, duelTarget = 0;
+  bool open = false;  // the fleet screen is shown
   bool over = false;
   bool won = false;
   bool strongerWaves = false;

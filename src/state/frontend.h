@@ -91,6 +91,9 @@ class Frontend {
   // True while the main screen is the top window, with nothing over it; news
   // that only pops up "on the main screen" is otherwise just listed.
   virtual bool MainScreenOnTop() { return true; }
+  // The "Play background music" switch changed: on starts the background music
+  // soon, off stops it.
+  virtual void MusicSwitched(bool /*on*/) {}
   // The main screen shows `system` anew (planets, log, news, shields, experience).
   virtual void RefreshMainScreen(int /*system*/) {}
   virtual void RefreshExperience() {}

@@ -12,9 +12,11 @@
 #include "ui/Screen_Radar.h"
 #include "ui/Screen_Promotion.h"
 #include "ui/Screen_Bar.h"
+#include "ui/Screen_Cheats.h"
 #include "ui/Screen_CrewCombat.h"
 #include "ui/Screen_CrewHiring.h"
 #include "ui/Screen_GalaxyMap.h"
+#include "ui/Screen_GameOptions.h"
 #include "ui/Screen_Missions.h"
 #include "ui/Screen_Governor.h"
 #include "ui/Screen_Highscore.h"
@@ -111,6 +113,10 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_Campaign>("Screen_Campaign");
   RegisterWindow<Screen_Radar>("Screen_Radar");
   RegisterWindow<Screen_Promotion>("Screen_Promotion");
+  RegisterWindow<Screen_GameOptions>("Screen_GameOptions");
+  // A combat cheat chosen on the cheats screen runs once the screen has closed.
+  if (!ScreenRegistered("Screen_Cheats"))
+    RegisterScreen("Screen_Cheats", [] { Screen_Cheats::Open(); }, [] { Instance<Screen_Cheats>().Close(); });
 }
 
 void DestroyScreens() {

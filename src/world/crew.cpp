@@ -80,6 +80,21 @@ int totalCrew() {
 
 int crewCapacity() { return maxCrew(Game.Ship[Sh::ShipType], Game.Ship[Sh::CargoSpace]); }
 
+void sendAwayCrewBeyondMaximum() {
+  auto& s = Game.Ship;
+  const int limit = crewCapacity();
+  int64_t crew = 0;
+  for (int t = Sh::Crewmen; t <= Sh::Droids; ++t) crew += std::max(0, s[t]);
+  if (crew <= limit) return;
+  Notify("Crew members leave!",
+         "Some crew members leave your ship due to a lower maximum amount of crew members allowed on the new ship.");
+  for (int t = Sh::Crewmen; t <= Sh::Droids && crew > limit; ++t) {
+    const int64_t leave = std::min<int64_t>(std::max(0, s[t]), crew - limit);
+    s[t] -= static_cast<int32_t>(leave);
+    crew -= leave;
+  }
+}
+
 HireRefusal crewHireUnavailable(int crewType) {
   const CrewType* t = TypeOf(crewType);
   if (!t) return {"N/A", "There is no such kind of crew to hire."};

@@ -17,6 +17,9 @@ std::string crewPriceText(int crewType);
 int totalCrew();
 // The crew the player's ship can carry with its cargo system.
 int crewCapacity();
+// After a change of ship: crew beyond the new ship's maximum leave (crewmen
+// first, then officers, marines, pirates, droids), with a notice.
+void sendAwayCrewBeyondMaximum();
 
 // Why a member of the type cannot be hired here and now, before the money is
 // looked at: a type this place does not offer, a ship without crew quarters or

@@ -157,6 +157,9 @@ bool buyShip(int shipType) {
   return true;
 }
 
+void fillCrewToMinimum(int shipType) { TopUpCrew(shipType); }
+void recomputeCargoCapacity() { RecomputeCargoCapacity(); }
+
 void fitFirstOfferedEquipment() {
   const int shipClass = ShipClass();
   for (int category = 1; category <= 6; ++category)

@@ -22,6 +22,10 @@ bool buyShip(int shipType);
 
 // Installs the first item offered for the ship's class in every category.
 void fitFirstOfferedEquipment();
+// Hires crewmen until crewmen, officers and pirates reach the ship's minimum crew (with a notice).
+void fillCrewToMinimum(int shipType);
+// The hold follows the ship type and its cargo system.
+void recomputeCargoCapacity();
 
 // The installed item of a category (1 guns .. 6 ECM); -1 for an unknown category.
 int installedItem(int category);
