@@ -112,6 +112,23 @@ void PlayerShipSpecial() {
   }
 }
 
+void CarryOutPlayerAction(int id) {
+  if (IsGunAttack(id))
+    PlayerGunAttack(id);
+  else if (id == Ab::FireMissiles)
+    PlayerFireMissile();
+  else if (id == Ab::Ecm)
+    PlayerEcm();
+  else if (id == Ab::Flee || id == Ab::Cloak)
+    PlayerEscape(id);
+  else if (IsEffectAbility(id))
+    PlayerEffectAbility(id);
+  else if (id == Ab::ShipSpecial)
+    PlayerShipSpecial();
+  else
+    PlayerInstantAbility(id);
+}
+
 }  // namespace qm::combat
 
 namespace qm {
@@ -128,20 +145,7 @@ void PlayerAction(int id) {
     return;
   }
   if (!AbilityLearned(id)) return;
-  if (IsGunAttack(id))
-    PlayerGunAttack(id);
-  else if (id == Ab::FireMissiles)
-    PlayerFireMissile();
-  else if (id == Ab::Ecm)
-    PlayerEcm();
-  else if (id == Ab::Flee || id == Ab::Cloak)
-    PlayerEscape(id);
-  else if (IsEffectAbility(id))
-    PlayerEffectAbility(id);
-  else if (id == Ab::ShipSpecial)
-    PlayerShipSpecial();
-  else
-    PlayerInstantAbility(id);
+  CarryOutPlayerAction(id);
   RefreshCombatDisplay();
   CheckCombatEnd();
   if (!Combat.CombatEnded && s[Cb::AP] != kNotYourTurn && s[Cb::AP] < 1 && BothAlive() &&
