@@ -6,6 +6,7 @@
 #include "state/frontend.h"
 #include "ui/FlyTo.h"
 #include "ui/MissionPanel.h"
+#include "ui/Screen_CombatSimulatorSetup.h"
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_Bank.h"
 #include "ui/Screen_Bar.h"
@@ -21,6 +22,7 @@
 #include "ui/Screen_Retire2.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_SelectNewAbility.h"
+#include "ui/Screen_ShipCombat.h"
 #include "ui/Screen_ShipCombat2.h"
 #include "ui/Screen_ShipStatus.h"
 #include "ui/Screen_ShipEquipment.h"
@@ -105,6 +107,8 @@ void RegisterAllScreens() {
   RegisterWindow<Screen_Highscore>("Screen_Highscore");
   RegisterWindow<Screen_SelectNewAbility>("Screen_SelectNewAbility");
   RegisterWindow<Screen_Retire2>("Screen_Retire2");
+  RegisterWindow<Screen_CombatSimulatorSetup>("Screen_CombatSimulatorSetup");
+  RegisterWindow<Screen_ShipCombat>("Screen_ShipCombat");
 }
 
 void DestroyScreens() {
