@@ -54,6 +54,8 @@ bool Simulator(CommandContext& c) {
   bool ok = c.w.size() == 5;
   for (size_t i = 0; ok && i < 4; ++i) ok = ParseIntIn(c.w[i + 1], 1, 3, v[i]);
   if (!ok) return c.Fail("usage: simulator SHIP EXPERTISE ENEMYSHIP ENEMYEXPERTISE (ships 1..3, expertises 1..3)");
+  // The simulator starts from a cleared state: a running game would be lost.
+  if (Game.Ship[Sh::Alive] > 0) return c.Fail("a game is running: `reset` it before the simulator");
   pending = {{static_cast<int>(v[0]), static_cast<int>(v[2])}, {static_cast<int>(v[1]), static_cast<int>(v[3])}};
   StartSimulator();
   pending = {};
