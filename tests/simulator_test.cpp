@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "combat/combat_rules.h"
 #include "combat/combat_state.h"
@@ -16,6 +18,13 @@ namespace qm {
 namespace {
 
 using namespace combat;
+
+// The test frontend, also keeping the sounds played.
+class SoundingFrontend : public test::ScriptedFrontend {
+ public:
+  void PlaySound(const std::string& wav) override { sounds.push_back(wav); }
+  std::vector<std::string> sounds;
+};
 
 class SimulatorTest : public ::testing::Test {
  protected:
@@ -70,7 +79,7 @@ class SimulatorTest : public ::testing::Test {
     for (int id : ids) Combat.EnemyAbilities[k++] = id;
   }
 
-  test::ScriptedFrontend fe;
+  SoundingFrontend fe;
   IntRow& S = Game.Ship;
   IntRow& E = Combat.EnemyShip;
 };
@@ -177,6 +186,8 @@ TEST_F(SimulatorFlow, AVictoryShowsItsResultAndLeavesNothingOfTheDuelBehind) {
   EXPECT_EQ(fe.screens[2], Screen::SimulatorDuel);
   EXPECT_TRUE(fe.sawTopic("Congratulations! You won!"));
   EXPECT_EQ(fe.shown.back().picture, "Ruvevid.jpg");
+  ASSERT_FALSE(fe.sounds.empty());
+  EXPECT_EQ(fe.sounds.back(), "Explosion_Ship.wav");
   EXPECT_FALSE(fe.sawTopic("Well done!")) << "no career victory, experience or loot";
   EXPECT_FALSE(fe.sawTopic("Experience"));
   EXPECT_TRUE(Game == GameState{}) << "the state is reset after the duel";

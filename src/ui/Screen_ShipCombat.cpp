@@ -26,7 +26,7 @@ enum TimerId { kTick = 1, kPlayerFlash, kEnemyFlash };
 constexpr int kW = 797, kH = 571;
 constexpr Rect kShipArea[2] = {{48, 42, 316, 182}, {433, 42, 316, 182}};
 constexpr int kIcon = 28, kIconStep = 32, kIconsY = 262;
-constexpr int kPanelsY = 328, kPanelH = 28, kPanelStep = 30, kPanelW = 380;
+constexpr int kPanelsY = 328, kPanelH = 28, kPanelStep = 30, kPanelW = 368, kPanelInset = 24;
 constexpr int kButton = 48, kButtonStep = 52, kDeckY = 458;
 constexpr int kSpeedItem = 13, kSpeedX = 635, kSpeedW = 74, kSpeedStep = 78;
 constexpr const char* kKeys[12] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "="};
@@ -112,7 +112,7 @@ void Screen_ShipCombat::BuildSide(int side) {
   s.missileCount->name = player ? "MissileCount" : "EnemyMissileCount";
 
   for (int i = 0; i < kSimulatorPanels; ++i) {
-    Panel& p = GlassPanel(*this, {player ? 12 : kW - 12 - kPanelW, kPanelsY + i * kPanelStep, kPanelW, kPanelH},
+    Panel& p = GlassPanel(*this, {player ? kPanelInset : kW - kPanelInset - kPanelW, kPanelsY + i * kPanelStep, kPanelW, kPanelH},
                           player ? "PlayerMessage" : "EnemyMessage", kGlassFill, player ? kGlassBorder : kEnemyEdge);
     s.topics[static_cast<size_t>(i)] = &p.AddLabel({8, 1, kPanelW - 16, 14}, "", OneLine(Bold(Small(11))));
     s.topics[static_cast<size_t>(i)]->style.color = player ? kGold : kEnemyColor;
