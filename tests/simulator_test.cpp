@@ -376,7 +376,7 @@ TEST_F(SimulatorTest, TheOpponentMakesOneDecisionPerTickAndNoneWhileStunned) {
     const auto counters = Sim.counters[kEnemySide];
     const int id = SimulatorOpponentActs();
     int started = 0;
-    for (int k = 1; k <= kAbilityButtons; ++k) started += Sim.counters[kEnemySide][static_cast<size_t>(k)] != counters[static_cast<size_t>(k)];
+    for (size_t k = 1; k <= kAbilityButtons; ++k) started += Sim.counters[kEnemySide][k] != counters[k];
     EXPECT_EQ(started, id ? 1 : 0) << "tick " << t;
     SimulatorTick();
   }

@@ -83,7 +83,8 @@ TEST_F(SimulatorScreens, ADuelFromTheMainMenuToItsResult) {
 
 TEST_F(SimulatorScreens, ALostDuelEndsInGameOverAndALeftOneWithoutAResult) {
   const auto tops = Play(SetUp("key 3\nkey r\n", "key 1\nkey t\n") +
-                         "set Ship.ShieldEnergy 0\nwait 1600\ndump\nkey Return\n" + SetUp("key 1\nkey s\n", "key 2\nkey s\n") +
+                         "set Ship.ShieldEnergy 0\nwait 1600\ndump\nkey Return\n" +
+                         SetUp("key 1\nkey s\n", "key 2\nkey s\n") +
                          "key Escape\ndump\nkey Escape\ndump\nkey Escape\nkey Return\nwait 500\ndump\n");
   ASSERT_EQ(tops.size(), 4u);
   EXPECT_TRUE(Has(tops[0], Label("Game Over!"))) << tops[0];

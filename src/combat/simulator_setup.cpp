@@ -24,7 +24,9 @@ bool ValidShip(int type) { return type >= 1 && type <= kSimulatorShips; }
 bool ValidExpertise(int e) { return e >= 1 && e <= kSimulatorExpertises; }
 
 int& ShipChoice() { return Sim.step == SimStep::Enemy ? Combat.EnemyShip[Sh::ShipType] : Game.Ship[Sh::ShipType]; }
-int& ExpertiseChoice() { return Sim.step == SimStep::Enemy ? Combat.EnemyShip[Cb::AiKind] : Game.Player[Pl::Profession]; }
+int& ExpertiseChoice() {
+  return Sim.step == SimStep::Enemy ? Combat.EnemyShip[Cb::AiKind] : Game.Player[Pl::Profession];
+}
 
 // The player's side for his choices. The world is built once, the first time
 // the player step is left; later passes only change the ship and abilities.

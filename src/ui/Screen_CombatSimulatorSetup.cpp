@@ -54,11 +54,13 @@ Screen_CombatSimulatorSetup::Screen_CombatSimulatorSetup() : Window("Screen_Comb
   auto& back = AddButton(kBackItem, {kColumnX, 474, 150, 38}, kPrefix, "Back", [this] { Back(); });
   back.captionStyle = Caption(14);
   SetCancel(&back);
-  continue_ = &AddButton(kContinueItem, {kW - kColumnX - 150, 474, 150, 38}, kPrefix, "Continue", [this] { Continue(); });
+  continue_ = &AddButton(kContinueItem, {kW - kColumnX - 150, 474, 150, 38}, kPrefix, "Continue",
+                         [this] { Continue(); });
   continue_->captionStyle = Caption(14);
   SetDefault(continue_);
   Label& keys = AddLabel({kColumnX + 156, 484, kW - 2 * kColumnX - 312, 18},
-                         "\u2190 \u2192 or 1-3 ship  \u00b7  \u2191 \u2193 or T S R expertise", OneLine(Small(10), Align::Centre));
+                         "\u2190 \u2192 or 1-3 ship  \u00b7  \u2191 \u2193 or T S R expertise",
+                         OneLine(Small(10), Align::Centre));
   keys.style.color = kDim;
 }
 

@@ -100,7 +100,8 @@ void Screen_ShipCombat::BuildSide(int side) {
     icon.onRightClick = [this, side, k] {
       const auto& slot = (side == kPlayerSide ? Combat.PlayerEffects : Combat.EnemyEffects)[k + 1];
       if (slot.active == 1)
-        Info("Active: " + combatActionName(slot.id), combatActionEffectText(slot.id) + " (" + Ticks(slot.turns) + " left.)");
+        Info("Active: " + combatActionName(slot.id),
+             combatActionEffectText(slot.id) + " (" + Ticks(slot.turns) + " left.)");
     };
     s.icons[static_cast<size_t>(k)] = &icon;
   }
@@ -112,8 +113,9 @@ void Screen_ShipCombat::BuildSide(int side) {
   s.missileCount->name = player ? "MissileCount" : "EnemyMissileCount";
 
   for (int i = 0; i < kSimulatorPanels; ++i) {
-    Panel& p = GlassPanel(*this, {player ? kPanelInset : kW - kPanelInset - kPanelW, kPanelsY + i * kPanelStep, kPanelW, kPanelH},
-                          player ? "PlayerMessage" : "EnemyMessage", kGlassFill, player ? kGlassBorder : kEnemyEdge);
+    const Rect r{player ? kPanelInset : kW - kPanelInset - kPanelW, kPanelsY + i * kPanelStep, kPanelW, kPanelH};
+    Panel& p = GlassPanel(*this, r, player ? "PlayerMessage" : "EnemyMessage", kGlassFill,
+                          player ? kGlassBorder : kEnemyEdge);
     s.topics[static_cast<size_t>(i)] = &p.AddLabel({8, 1, kPanelW - 16, 14}, "", OneLine(Bold(Small(11))));
     s.topics[static_cast<size_t>(i)]->style.color = player ? kGold : kEnemyColor;
     s.texts[static_cast<size_t>(i)] = &p.AddLabel({8, 14, kPanelW - 16, 13}, "", OneLine(Small(10)));
