@@ -73,10 +73,29 @@ class SimulatorTest : public ::testing::Test {
         return;
       }
   }
-  void GiveOpponent(std::initializer_list<int> ids) {
+  // An opponent whose only ready abilities are `ready`, on its buttons: every
+  // ability it could use without a button keeps recharging.
+  void IdleOpponent(std::initializer_list<int> ready = {}) {
     Combat.EnemyAbilities.fill(0);
     int k = 1;
-    for (int id : ids) Combat.EnemyAbilities[k++] = id;
+    for (int id : ready) Combat.EnemyAbilities[k++] = id;
+    Sim.unbuttoned.fill(1000);
+  }
+  // The opponent's decision on these random draws, all of which it must use.
+  int Decide(std::initializer_list<int> draws) {
+    ClearRandomDraws();
+    QueueRandomDraws(draws);
+    const int id = SimulatorOpponentActs();
+    EXPECT_EQ(QueuedRandomDraws(), 0) << "draws left after deciding " << id;
+    return id;
+  }
+  // A tick on these random draws, all of which it must use; the opponent's action.
+  int Tick(std::initializer_list<int> draws) {
+    ClearRandomDraws();
+    QueueRandomDraws(draws);
+    SimulatorTick();
+    EXPECT_EQ(QueuedRandomDraws(), 0) << "draws left after tick " << Sim.ticks;
+    return Sim.tickActions[kEnemySide];
   }
 
   SoundingFrontend fe;
@@ -230,7 +249,7 @@ TEST_F(SimulatorFlow, ACancelledSetUpShowsNoResultAndAScreenClosedOtherwiseEndsT
 
 TEST_F(SimulatorTest, AnActionStartsItsCounterWhichTicksDownByOneOrTwoWithDoubleSpeed) {
   Duel(1, 2, 1, 2);
-  GiveOpponent({});  // an idle opponent
+  IdleOpponent();
   ASSERT_TRUE(Press(Ab::FireGuns));
   EXPECT_EQ(Counter(kPlayerSide, Ab::FireGuns), 2) << "the guns' AP cost";
   EXPECT_EQ(S[Cb::AP], 8) << "AP stay at 8";
@@ -254,7 +273,7 @@ TEST_F(SimulatorTest, AnActionStartsItsCounterWhichTicksDownByOneOrTwoWithDouble
 
 TEST_F(SimulatorTest, EffectsRunOutTickByTickAndAFiredMissileLands) {
   Duel(1, 1, 1, 1);
-  GiveOpponent({});
+  IdleOpponent();
   ASSERT_TRUE(Press(Ab::Taunt));
   const int shield = E[Sh::ShieldEnergy];
   ASSERT_TRUE(Press(Ab::FireMissiles));
@@ -301,7 +320,7 @@ TEST_F(SimulatorTest, PausingStopsEverythingUntilASpeedIsChosen) {
 
 TEST_F(SimulatorTest, RefusedActionsShowTheirMessageAndChangeNothing) {
   Duel(1, 1, 1, 1);
-  GiveOpponent({});
+  IdleOpponent();
   ASSERT_TRUE(Press(Ab::FireGuns));
   const auto check = [this](int id, const char* topic) {
     fe.shown.clear();
@@ -329,7 +348,7 @@ TEST_F(SimulatorTest, RefusedActionsShowTheirMessageAndChangeNothing) {
 
 TEST_F(SimulatorTest, RechargeZeroesTheOtherCountersOncePerDuel) {
   Duel(1, 2, 1, 2);
-  GiveOpponent({});
+  IdleOpponent();
   GiveButton(Ab::Recharge);
   ASSERT_TRUE(Press(Ab::FireGuns));
   ASSERT_TRUE(Press(Ab::FocusBeam));
@@ -346,7 +365,7 @@ TEST_F(SimulatorTest, RechargeZeroesTheOtherCountersOncePerDuel) {
 
 TEST_F(SimulatorTest, CombosComeFromHitsAndEvadesAndAComboAbilitySpendsThemAll) {
   Duel(1, 2, 1, 2);
-  GiveOpponent({1});
+  IdleOpponent({Ab::FireGuns});
   QueueRandomDraws({0, 0});  // the player's shot hits
   ASSERT_TRUE(Press(Ab::FireGuns));
   EXPECT_EQ(SimulatorCombo(kPlayerSide), 1);
@@ -370,68 +389,142 @@ TEST_F(SimulatorTest, CombosComeFromHitsAndEvadesAndAComboAbilitySpendsThemAll) 
 // The opponent --------------------------------------------------------------------
 
 TEST_F(SimulatorTest, TheOpponentMakesOneDecisionPerTickAndNoneWhileStunned) {
-  Duel(1, 1, 1, 2);
-  GiveOpponent({1, 2, 3, 10, 4, 7});
-  for (int t = 0; t < 30 && !SimulatorOver(); ++t) {
-    const auto counters = Sim.counters[kEnemySide];
-    const int id = SimulatorOpponentActs();
-    int started = 0;
-    for (size_t k = 1; k <= kAbilityButtons; ++k) started += Sim.counters[kEnemySide][k] != counters[k];
-    EXPECT_EQ(started, id ? 1 : 0) << "tick " << t;
-    SimulatorTick();
+  for (int expertise = 1; expertise <= kSimulatorExpertises; ++expertise) {
+    ResetGameState();
+    Duel(1, 1, 1, expertise);
+    int decisions = 0;
+    for (int t = 0; t < 30 && !SimulatorOver(); ++t) {
+      const auto buttons = Sim.counters[kEnemySide];
+      const auto unbuttoned = Sim.unbuttoned;
+      const int id = SimulatorOpponentActs();
+      int started = 0;
+      for (size_t k = 1; k <= kAbilityButtons; ++k) started += Sim.counters[kEnemySide][k] != buttons[k];
+      for (size_t i = 0; i < unbuttoned.size(); ++i) started += Sim.unbuttoned[i] != unbuttoned[i];
+      EXPECT_EQ(started, id ? 1 : 0) << "expertise " << expertise << ", tick " << t;
+      if (id) {
+        EXPECT_GE(SimulatorCounterOf(kEnemySide, id), 1) << "ability " << id << " recharges";
+      }
+      decisions += id != 0;
+      SimulatorTick();
+    }
+    EXPECT_GT(decisions, 0) << "expertise " << expertise;
   }
   ResetGameState();
-  Duel(1, 1, 1, 2);
+  Duel(1, 1, 1, 3);
   AddEffect(PlayerFx(), Ab::Emp2);  // the player's EMP II stuns the opponent
   const int shield = S[Sh::ShieldEnergy];
+  QueueRandomDraws({0, 0, 0, 0});  // an EMP of its own would be drawn and hit
   SimulatorTick();
   EXPECT_EQ(Sim.tickActions[kEnemySide], 0);
+  EXPECT_FALSE(PlayerStunned());
   EXPECT_EQ(S[Sh::ShieldEnergy], shield);
   EXPECT_EQ(Sim.counters[kEnemySide], (std::array<int, 13>{}));
+  EXPECT_EQ(Sim.unbuttoned, (std::array<int, kSimulatorAbilityIds>{}));
 }
 
-TEST_F(SimulatorTest, EachExpertiseDecidesByItsOwnRules) {
-  // Trader: no Taunt (draw 0) and no Flee (0); a missile about to strike raises the focused shield.
+TEST_F(SimulatorTest, TheTraderTriesOnlyTheDefencesOnItsButtons) {
+  Duel(1, 1, 1, 1);
+  EXPECT_EQ(Decide({95}), Ab::Taunt) << "9 in 100";
+  // No Taunt (draw 0) and no Flee (0); a missile about to strike raises the focused shield.
+  ResetGameState();
   Duel(1, 1, 1, 1);
   Combat.PlayerMissile = {1, 3};
-  QueueRandomDraws({0, 0});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::FocusedShield);
-  // Below a third of its shield it first tries to flee (9 in 100).
-  ResetGameState();
-  Duel(1, 1, 1, 1);
-  E[Sh::ShieldEnergy] = BaseMaxShields(1) / 3 - 1;
-  QueueRandomDraws({95, 99});  // the try, then the escape roll fails
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::Flee);
-  // Soldier (given a tractor beam, which its first-tier row lacks): Discipline
-  // not drawn; the Trader's Flee brings the tractor beam.
-  ResetGameState();
-  Duel(1, 1, 1, 2);
-  GiveOpponent({1, 2, 3, 10, 4, 7, 12});
-  QueueRandomDraws({99});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::TractorBeam);
-  // Soldier with Discipline active: Focus beam.
+  EXPECT_EQ(Decide({0, 0}), Ab::FocusedShield);
+  // Evading, the SOS buoy and the other shields are not on its buttons, so
+  // they take no draw: the 99 goes to ECM, which it declines, and a missile
+  // follows.
+  EXPECT_EQ(Decide({0, 0, 99}), Ab::FireMissiles);
+  EXPECT_FALSE(Has(EnemyFx(), Ab::Evading));
+}
+
+TEST_F(SimulatorTest, BelowAThirdOfItsShieldAnyOpponentFirstTriesFleeThenCloak) {
+  // A soldier has neither on its buttons. With a healthy shield it does not try them.
+  Duel(1, 2, 1, 2);
+  S[Sh::CargoSpace] = 3;  // the player's cloaking device lets the opponent cloak too
+  EXPECT_EQ(Decide({95, 95}), Ab::FireMissiles) << "no Target lock, no Discipline, no escape";
   ResetGameState();
   Duel(1, 2, 1, 2);
-  AddEffect(EnemyFx(), Ab::Discipline);
-  QueueRandomDraws({99});  // the beam misses
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::FocusBeam);
-  // Rogue: Evil taunt at 9 in 100.
+  S[Sh::CargoSpace] = 3;
+  E[Sh::ShieldEnergy] = BaseMaxShields(1) / 3 - 1;
+  EXPECT_EQ(Decide({95, 99}), Ab::Flee) << "drawn at 9 in 100; the escape roll fails";
+  EXPECT_EQ(fe.panelCount("Escape failed !!"), 1);
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Flee), 5) << "its cost";
+  EXPECT_EQ(Decide({95, 99}), Ab::Cloak) << "Flee recharging: Cloak drawn, and it fails";
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Cloak), 5);
+  EXPECT_EQ(Decide({10}), Ab::TargetLock) << "both recharging: the soldier's own rules";
+  EXPECT_FALSE(SimulatorOver());
+  // A rogue: Flee not drawn, Cloak drawn, and it gets away with no result.
+  ResetGameState();
+  Duel(1, 3, 1, 3);
+  S[Sh::CargoSpace] = 3;
+  E[Sh::ShieldEnergy] = BaseMaxShields(1) / 3 - 1;
+  EXPECT_EQ(Decide({0, 95, 0}), Ab::Cloak);
+  EXPECT_TRUE(SimulatorOver());
+  EXPECT_STREQ(SimulatorResult(), "none");
+  EXPECT_TRUE(fe.sawTopic("Enemy escapes!"));
+}
+
+TEST_F(SimulatorTest, TheSoldierLocksOnTakesDisciplineFocusesItsBeamAndHoldsAFleeingPilot) {
+  // Target lock, which its buttons lack, and Discipline at 30 in 100 each while not active.
+  Duel(1, 2, 1, 2);
+  EXPECT_EQ(Decide({10}), Ab::TargetLock);
+  EXPECT_TRUE(Has(EnemyFx(), Ab::TargetLock));
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::TargetLock), 1) << "its cost";
+  EXPECT_EQ(Decide({10}), Ab::Discipline) << "Target lock active and recharging: no draw for it";
+  EXPECT_EQ(Decide({99}), Ab::FocusBeam) << "Discipline active; the beam misses";
+  // Against a pilot who has learned Flee, with neither drawn: Tractor beam,
+  // which its buttons lack, and the pilot cannot flee.
+  ResetGameState();
+  Duel(1, 1, 1, 2);
+  EXPECT_EQ(Decide({99, 99}), Ab::TractorBeam);
+  EXPECT_TRUE(Has(EnemyFx(), Ab::TractorBeam));
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::TractorBeam), 2) << "its cost";
+  SimulatorTick();
+  EXPECT_FALSE(Press(Ab::Flee));
+  EXPECT_FALSE(SimulatorOver());
+}
+
+TEST_F(SimulatorTest, TheRogueStunsWithEmpExploitsTheStunAndWaitsForItsEmpToRecharge) {
+  Duel(1, 1, 1, 3);
+  const int shield = S[Sh::ShieldEnergy];
+  EXPECT_EQ(Tick({10, 0}), Ab::Emp) << "drawn at 50 in 100, and it hits";
+  EXPECT_TRUE(PlayerStunned());
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Emp), 1) << "its cost 2, one tick run down";
+  EXPECT_FALSE(Press(Ab::FireGuns));
+  EXPECT_TRUE(fe.sawTopic("EMP!"));
+  EXPECT_EQ(SimulatorPilotMove(), 0);
+  EXPECT_EQ(Tick({0, 0}), Ab::Exploit) << "the player is stunned; the shot hits";
+  EXPECT_LT(S[Sh::ShieldEnergy], shield);
+  EXPECT_FALSE(PlayerStunned()) << "the EMP lasts two ticks";
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Emp), 0);
+  EXPECT_GT(SimulatorCounterOf(kEnemySide, Ab::Exploit), 0);
+
+  // An EMP that misses recharges all the same: on the next tick it takes no
+  // draw, so the 10 that would fire it goes to Evil taunt instead.
+  ResetGameState();
+  Duel(1, 1, 1, 3);
+  EXPECT_EQ(Tick({10, 99}), Ab::Emp);
+  EXPECT_FALSE(PlayerStunned());
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Emp), 1);
+  EXPECT_EQ(Tick({10, 0}), Ab::FireMissiles) << "no Evil taunt (10), no Tractor beam (0)";
+  EXPECT_EQ(SimulatorCounterOf(kEnemySide, Ab::Emp), 0);
+  EXPECT_EQ(Tick({10, 0}), Ab::Emp) << "recharged, and this time it hits";
+  EXPECT_TRUE(PlayerStunned());
+
+  // No EMP drawn: Evil taunt, then Tractor beam, at 9 in 100 each.
   ResetGameState();
   Duel(1, 2, 1, 3);
-  QueueRandomDraws({95});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::EvilTaunt);
-  // Otherwise ECM against a missile in flight (70 in 100), else missiles, else guns.
-  ResetGameState();
+  EXPECT_EQ(Decide({95, 95}), Ab::EvilTaunt);
+  EXPECT_EQ(Decide({95, 95}), Ab::TractorBeam) << "Evil taunt recharging";
+}
+
+TEST_F(SimulatorTest, OtherwiseEcmAgainstAMissileThenMissilesThenGuns) {
   Duel(1, 2, 1, 3);
   Combat.PlayerMissile = {1, 3};
-  QueueRandomDraws({0, 0, 10});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::Ecm);
-  QueueRandomDraws({0, 0});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::FireMissiles);
-  QueueRandomDraws({0, 0});
-  EXPECT_EQ(SimulatorOpponentActs(), Ab::FireGuns);
-  QueueRandomDraws({0, 0});
-  EXPECT_EQ(SimulatorOpponentActs(), 0) << "everything is recharging";
+  EXPECT_EQ(Decide({99, 0, 0, 10}), Ab::Ecm) << "no EMP, Evil taunt or Tractor beam; ECM at 70 in 100";
+  EXPECT_EQ(Decide({99, 0, 0}), Ab::FireMissiles) << "ECM recharging";
+  EXPECT_EQ(Decide({99, 0, 0, 99}), Ab::FireGuns) << "the guns miss";
+  EXPECT_EQ(Decide({99, 0, 0}), 0) << "everything is recharging";
 }
 
 TEST_F(SimulatorTest, EveryPairingEndsWithinABoundedNumberOfTicks) {

@@ -32,6 +32,16 @@ int ButtonOf(int side, int id) {
   return 0;
 }
 
+// The recharge counter of ability `id` for a side: its button's; the opponent
+// also keeps one for each ability its decisions use without a button. Null
+// for an ability the side cannot use.
+int* CounterSlot(int side, int id) {
+  if (const int k = ButtonOf(side, id); k > 0)
+    return &Sim.counters[static_cast<size_t>(side)][static_cast<size_t>(k)];
+  if (side == kEnemySide && id > 0 && id < kSimulatorAbilityIds) return &Sim.unbuttoned[static_cast<size_t>(id)];
+  return nullptr;
+}
+
 // Hits landed give their side 1 combo point each; a shot of the other side
 // that missed is an evade and gives 2.
 void CountCombo() {
@@ -70,10 +80,10 @@ void CountDownEffects(EffectList& list) {
 
 void CountDownCounters(int side) {
   const int step = Has(OwnFx(side), Ab::DoubleSpeed) ? 2 : 1;
-  for (int k = 1; k <= kAbilityButtons; ++k) {
-    int& c = Sim.counters[static_cast<size_t>(side)][static_cast<size_t>(k)];
-    c = std::max(0, c - step);
-  }
+  const auto down = [step](int& c) { c = std::max(0, c - step); };
+  for (int k = 1; k <= kAbilityButtons; ++k) down(Sim.counters[static_cast<size_t>(side)][static_cast<size_t>(k)]);
+  if (side == kEnemySide)
+    for (int& c : Sim.unbuttoned) down(c);
 }
 
 void Refuse(const std::string& topic, const std::string& text) { Notify(topic, text); }
@@ -86,6 +96,11 @@ int SimulatorAbility(int side, int button) {
 }
 
 int SimulatorButtonOf(int id) { return id > 0 ? ButtonOf(kPlayerSide, id) : 0; }
+
+int SimulatorCounterOf(int side, int id) {
+  const int* c = id > 0 ? CounterSlot(side, id) : nullptr;
+  return c ? *c : 0;
+}
 
 bool NeedsComboPoints(int id) { return id == Ab::DoubleSpeed || id == Ab::Exploit2 || id == Ab::Sacrifice; }
 
@@ -125,18 +140,17 @@ bool SimulatorCarryOut(int side, int id) {
   const int spent = kDuelAP - ship[Cb::AP];
   ship[Cb::AP] = kDuelAP;
   if (done) {
-    auto& counters = Sim.counters[static_cast<size_t>(side)];
-    const int button = ButtonOf(side, id);
     int counter = std::max(1, spent);
     if (id == Ab::FireMissiles) {
       // The launcher's reload runs as the button's counter.
       counter = std::max(1, ship[Cb::MissileReload]);
       ship[Cb::MissileReload] = 0;
     } else if (id == Ab::Recharge) {
-      counters.fill(0);
+      Sim.counters[static_cast<size_t>(side)].fill(0);
+      if (side == kEnemySide) Sim.unbuttoned.fill(0);
       counter = 1;
     }
-    if (button > 0) counters[static_cast<size_t>(button)] = counter;
+    if (int* slot = CounterSlot(side, id)) *slot = counter;
     if (NeedsComboPoints(id)) ship[Cb::DurationFactor] = 0;
     if (side == kPlayerSide)
       Sim.playerActed = id;

@@ -27,6 +27,7 @@ constexpr int kSimulatorSpeeds = 4;     // "||", ">>", ">>>", ">>>>"
 constexpr int kSimulatorPanels = 4;     // message panels per side
 constexpr int kSimulatorMessageTicks = 4;
 constexpr int kMaxCombo = 5;
+constexpr int kSimulatorAbilityIds = 38;  // ability ids 1..37
 
 // One message panel of a side: shown while `ticksLeft` is above 0.
 struct SimulatorMessage {
@@ -42,6 +43,9 @@ struct SimulatorState {
   int ticks = 0;        // ticks run in this duel
   // Recharge counters per side (0 the player, 1 the opponent) and button 1..12.
   std::array<std::array<int, 13>, 2> counters{};
+  // The opponent's recharge counters, by ability id, of the abilities its
+  // decisions use without a button of its own.
+  std::array<int, kSimulatorAbilityIds> unbuttoned{};
   // Message panels per side, the newest first.
   std::array<std::array<SimulatorMessage, kSimulatorPanels>, 2> messages{};
   // The player's action since the last tick, and the actions of the tick just
@@ -96,6 +100,9 @@ const char* SimulatorResult();
 int SimulatorPilotMove();
 // The player's button holding ability `id`, 0 when none.
 int SimulatorButtonOf(int id);
+// The recharge counter of ability `id` for a side: its button's, or for the
+// opponent the one it keeps for an ability without a button; 0 when neither.
+int SimulatorCounterOf(int side, int id);
 // Posts a combat panel message of a side into its four fading panels.
 void PostSimulatorMessage(int side, const std::string& topic, const std::string& text);
 // A side's combo points (0..5) and its combo gauge "Combo_00.jpg".."Combo_05.jpg".

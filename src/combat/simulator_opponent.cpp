@@ -1,6 +1,11 @@
-// The simulator's opponent: one decision per tick by its expertise. It uses
-// only the abilities on its buttons, each once its recharge counter is 0; a
-// try the rules refuse passes on to the next one.
+// The simulator's opponent: one decision per tick by its expertise. Below a
+// third of its shield every opponent first tries to get away; then the
+// expertise has its say; the rest fall back on ECM, missiles and guns. The
+// trader's defensive tries need the ability on one of its buttons, while the
+// escapes, the soldier's and rogue's tries and the fallbacks may use an
+// ability its buttons lack. Whatever it uses recharges like a button of its
+// own, so nothing is used while its counter runs; a try the rules refuse
+// passes on to the next one.
 #include "combat/combat_rules.h"
 #include "combat/simulator.h"
 #include "state/game_state.h"
@@ -12,15 +17,15 @@ using namespace combat;
 
 namespace {
 
-int ButtonOfOpponent(int id) {
+bool OnItsButtons(int id) {
   for (int k = 1; k <= kAbilityButtons; ++k)
-    if (Combat.EnemyAbilities[k] == id) return k;
-  return 0;
+    if (Combat.EnemyAbilities[k] == id) return true;
+  return false;
 }
 
+// The ability has recharged and, if it needs them, the combo points are there.
 bool Ready(int id) {
-  const int k = ButtonOfOpponent(id);
-  if (k == 0 || Sim.counters[kEnemySide][static_cast<size_t>(k)] > 0) return false;
+  if (SimulatorCounterOf(kEnemySide, id) > 0) return false;
   return !NeedsComboPoints(id) || Combat.EnemyShip[Cb::DurationFactor] >= 3;
 }
 
@@ -32,6 +37,11 @@ bool Act(int id) { return SimulatorCarryOut(kEnemySide, id); }
 template <class Wanted>
 bool Try(int id, Wanted wanted) {
   return Ready(id) && wanted() && Act(id);
+}
+// As Try, for an ability the opponent must have on its buttons.
+template <class Wanted>
+bool TryOwn(int id, Wanted wanted) {
+  return OnItsButtons(id) && Try(id, wanted);
 }
 
 bool WeakShield() {
@@ -47,10 +57,10 @@ bool UnderThreat() {
 
 int Trader() {
   for (int id : {Ab::Taunt, Ab::Flee, Ab::Evading, Ab::SosBuoy})
-    if (Try(id, NineIn100)) return id;
+    if (TryOwn(id, NineIn100)) return id;
   for (int id : {Ab::FocusedShield, Ab::FocusedShield2, Ab::ReflectionShield, Ab::ReflectionShield2})
-    if (Try(id, [] { return UnderThreat() || Chance(20); })) return id;
-  if (Try(Ab::Sacrifice, [] { return Combat.EnemyShip[Cb::DurationFactor] > 2 && WeakShield() && NineIn100(); }))
+    if (TryOwn(id, [] { return UnderThreat() || Chance(20); })) return id;
+  if (TryOwn(Ab::Sacrifice, [] { return Combat.EnemyShip[Cb::DurationFactor] > 2 && WeakShield() && NineIn100(); }))
     return Ab::Sacrifice;
   return 0;
 }
