@@ -57,6 +57,12 @@ void ShowCareerScreen(Screen screen, std::ostream& out);
 // printing its start, its messages and its result.
 void RunConsoleBattle(ConsoleFrontend& frontend);
 
+// The combat simulator's screens on the console: the set-up takes the choices
+// of the `simulator` command, the duel is ticked without waiting.
+void AddSimulatorCommands(CommandTable& t);
+void RunConsoleSimulatorSetup(ConsoleFrontend& frontend);
+void RunConsoleSimulatorDuel(ConsoleFrontend& frontend);
+
 // True in `pilot manual` mode: battles, boardings and fleet battles on the
 // console take their moves from the next script lines.
 bool ConsolePlaysByHand();

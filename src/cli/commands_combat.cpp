@@ -108,6 +108,7 @@ void AddCombatCommands(CommandTable& t) {
   t.push_back({"duel", Duel});
   t.push_back({"act", LeftoverMove});
   t.push_back({"end", LeftoverMove});
+  AddSimulatorCommands(t);
 }
 
 }  // namespace qm

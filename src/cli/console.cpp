@@ -93,6 +93,8 @@ void ConsoleFrontend::ShowScreen(Screen screen) {
   if (screen == Screen::Boarding) RunConsoleBoarding(*this);
   if (screen == Screen::FleetBattle) RunConsoleFleetBattle(*this);
   if (screen == Screen::ShipCombat) RunConsoleBattle(*this);
+  if (screen == Screen::SimulatorSetup) RunConsoleSimulatorSetup(*this);
+  if (screen == Screen::SimulatorDuel) RunConsoleSimulatorDuel(*this);
 }
 
 void ConsoleFrontend::CombatMessage(int side, const std::string& topic, const std::string& text) {

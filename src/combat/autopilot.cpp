@@ -110,6 +110,7 @@ int Choose(PilotMode mode, uint64_t refused) {
 }  // namespace
 
 int AutopilotMove(PilotMode mode) { return Choose(mode, 0); }
+int AutopilotMove(PilotMode mode, uint64_t unavailable) { return Choose(mode, unavailable); }
 
 void FightBattle(PilotMode mode, const MoveSource& moves, int maxTurns) {
   if (!BothAlive()) {

@@ -1,5 +1,6 @@
 #pragma once
 // The built-in pilot: plays the player's side of a battle without a screen.
+#include <cstdint>
 #include <functional>
 
 namespace qm {
@@ -17,6 +18,9 @@ using MoveSource = std::function<int()>;
 // The next move of the built-in pilot: an ability id, or 0 to end the turn.
 // Every move it picks is one the rules will carry out (or that spends AP).
 int AutopilotMove(PilotMode mode);
+// The same, leaving out the abilities whose bits are set in `unavailable`
+// (bit id for ability id; abilities still recharging, say).
+int AutopilotMove(PilotMode mode, uint64_t unavailable);
 
 // Fights the battle set up by SetupShipCombat to its end: the player's moves
 // from the pilot (or from `moves` in manual mode, where 0 works the "End this

@@ -138,6 +138,9 @@ bool EnemyEffectAbility(int id);
 void PlayerInstantAbility(int id);  // Recharge, Disturb, Shield boost, channelling, Calmness
 bool EnemyInstantAbility(int id);
 void PlayerShipSpecial();
+// One player action by its rules alone: no stun, learned or turn checks, no
+// refresh, no end-of-combat test (the callers make those).
+void CarryOutPlayerAction(int id);
 // Sets the battle's end and switches the ship special's equipment effects off.
 void EndCombat();
 

@@ -59,6 +59,10 @@ struct CombatState {
   int32_t CombatEnded = 0;   // the screen may close
   bool EndTurnEnabled = true;   // the "End this turn" control
   bool EmpRollPassed = false;   // the enemy script's one draw for both EMP steps
+  // Gun and missile hits landed and gun shots missed by each side (0 the
+  // player, 1 the enemy) in this battle.
+  int32_t Hits[2] = {0, 0};
+  int32_t Misses[2] = {0, 0};
   // The system-scan record (1..10) that started this battle, 0 for none. The
   // scan sets it before SetupShipCombat and clears it once it has read the
   // outcome; the set-up keeps it.

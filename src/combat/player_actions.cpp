@@ -113,6 +113,23 @@ void PlayerShipSpecial() {
   }
 }
 
+void CarryOutPlayerAction(int id) {
+  if (IsGunAttack(id))
+    PlayerGunAttack(id);
+  else if (id == Ab::FireMissiles)
+    PlayerFireMissile();
+  else if (id == Ab::Ecm)
+    PlayerEcm();
+  else if (id == Ab::Flee || id == Ab::Cloak)
+    PlayerEscape(id);
+  else if (IsEffectAbility(id))
+    PlayerEffectAbility(id);
+  else if (id == Ab::ShipSpecial)
+    PlayerShipSpecial();
+  else
+    PlayerInstantAbility(id);
+}
+
 }  // namespace qm::combat
 
 namespace qm {
@@ -130,20 +147,7 @@ void PlayerAction(int id) {
   }
   if (!AbilityLearned(id)) return;
   const int apBefore = s[Cb::AP];
-  if (IsGunAttack(id))
-    PlayerGunAttack(id);
-  else if (id == Ab::FireMissiles)
-    PlayerFireMissile();
-  else if (id == Ab::Ecm)
-    PlayerEcm();
-  else if (id == Ab::Flee || id == Ab::Cloak)
-    PlayerEscape(id);
-  else if (IsEffectAbility(id))
-    PlayerEffectAbility(id);
-  else if (id == Ab::ShipSpecial)
-    PlayerShipSpecial();
-  else
-    PlayerInstantAbility(id);
+  CarryOutPlayerAction(id);
   // An action carried out costs its action points; the tutorial follows the ones it asks for.
   if (s[Cb::AP] < apBefore || Combat.CombatEnded) {
     const TutorialEvent e = id == Ab::FireGuns       ? TutorialEvent::GunsFired

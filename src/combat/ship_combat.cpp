@@ -140,6 +140,14 @@ void SetupEnemySide(int enemyType, int enemyFaction, int aiKind, int tier) {
 
 }  // namespace
 
+std::array<int, 12> EnemyRepertoire(int tier, int aiKind) {
+  std::array<int, 12> ids{};
+  if (tier < 1 || aiKind < 1 || aiKind > 3) return ids;
+  const Repertoire& rep = kRepertoire[std::min(tier, 3) - 1][aiKind - 1];
+  for (size_t k = 0; k < ids.size(); ++k) ids[k] = rep.ids[k];
+  return ids;
+}
+
 void SetupShipCombat(int enemyType, int enemyFaction, int aiKind, int tier) {
   const int scan = Combat.ScanRecord;
   ResetCombatTables();  // effect lists, missiles, icon and radar markers

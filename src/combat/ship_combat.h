@@ -4,6 +4,7 @@
 // fight it there), and then reads the outcome from Ship[Alive],
 // Combat.EnemyShip[Alive], EnemyEscaped() and EnemyShip[38] (boarding), or
 // simply from BattleOutcome().
+#include <array>
 #include <cstdint>
 
 namespace qm {
@@ -11,6 +12,8 @@ namespace qm {
 // Builds the enemy (type, faction, AI kind 1..3, tier 0..4; tier 0 = by the
 // player's level) and prepares the player's side.
 void SetupShipCombat(int enemyType, int enemyFaction, int aiKind, int tier);
+// The enemy's ability list for a tier (1..4) and AI kind (1..3), unused places 0.
+std::array<int, 12> EnemyRepertoire(int tier, int aiKind);
 // True when the enemy fled from the last battle.
 bool EnemyEscaped();
 

@@ -97,10 +97,12 @@ void PlayerGunAttack(int action) {
   Animate(kPlayerSide, 0);
   SoundOfTwo("FireGuns.wav", "FireGuns2.wav");
   if (!HitRoll(GunAttackChance(true, action))) {
+    ++Combat.Misses[kPlayerSide];
     GunSpeciality(0);
     Panel(kPlayerSide, a->playerTopic, "You fire your guns, but miss the enemy ship.");
     return;
   }
+  ++Combat.Hits[kPlayerSide];
   int base = gunDamage(s[Sh::ShipType], s[Sh::Guns]);
   if (action == Ab::FireGuns && Game.Player[Pl::Rank] == 7) base += base / 4;
   if (action == Ab::Exploit2) base *= 3;
@@ -122,9 +124,11 @@ bool EnemyGunAttack(int action) {
   Animate(kEnemySide, 0);
   SoundOfTwo("FireGuns.wav", "FireGuns2.wav");
   if (!HitRoll(GunAttackChance(false, action))) {
+    ++Combat.Misses[kEnemySide];
     Panel(kEnemySide, a->enemyMissTopic, a->enemyMiss);
     return true;
   }
+  ++Combat.Hits[kEnemySide];
   int base = EnemyGunDamage();
   switch (action) {
     case Ab::OverloadGun: base /= 2; break;
@@ -279,6 +283,7 @@ void FlyPlayerMissile() {
     m.turns -= 1;
   }
   if (m.turns >= 1) return;
+  ++Combat.Hits[kPlayerSide];
   int d = missileDamage(Game.Ship[Sh::ShipType], kind) * 2;
   if (SpecialOn(ShipUpgrade::AecmMissiles) || SpecialOn(ShipUpgrade::GunVolley)) d -= d / 3;
   d = EnemyShieldsAbsorb(d);
@@ -302,6 +307,7 @@ void FlyEnemyMissile() {
     m.turns -= 1;
   }
   if (m.turns >= 1) return;
+  ++Combat.Hits[kEnemySide];
   int d = EnemyMissileDamage() * 2;
   d = PlayerShieldsAbsorb(d);
   DamagePlayer(RollDamage(d));

@@ -51,6 +51,8 @@ enum class Screen {
   SaveLoad,       // the four savegame slots
   Highscore,      // the highscore list
   MainScreen,     // the main screen of the current system
+  SimulatorSetup, // the combat simulator's set-up, for the side of its step
+  SimulatorDuel,  // the combat simulator's duel, ticked by its timer
 };
 
 class Frontend {

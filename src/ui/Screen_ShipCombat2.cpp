@@ -11,6 +11,7 @@
 #include "platform/pictures.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "ui/ability_button.h"
 #include "ui/battle_quit.h"
 #include "ui/screens.h"
 #include "ui/window_frontend.h"
@@ -41,27 +42,6 @@ bool PlayersTurn() { return !Combat.CombatEnded && Game.Ship[Cb::AP] != kNotYour
 std::string Turns(int n) { return std::to_string(n) + (n == 1 ? " turn" : " turns"); }
 
 int Percent(int shield, int max) { return static_cast<int>(static_cast<int64_t>(shield) * 100 / std::max(max, 1)); }
-
-// An ability button: the ability's own "_on"/"_off" picture, framed while the
-// mouse is over it and dimmed while the enemy acts.
-class AbilityButton : public Button {
- public:
-  std::string picture;
-  void Draw(const Window& w, int ox, int oy) const override {
-    const Rect r{ox + rect.x, oy + rect.y, rect.w, rect.h};
-    platform::DrawPicture(picture, r);
-    if (!enabled) FillRect(r, {0, 0, 0, 120});
-    if (enabled && w.Hover() == item) {
-      FrameRect(r, kHighlight);
-      FrameRect({r.x + 1, r.y + 1, r.w - 2, r.h - 2}, kHighlight);
-    }
-  }
-  void Dump(const Window& w, std::string& out, int depth) const override {
-    out += std::string(static_cast<size_t>(depth) * 2, ' ') + "button " + (item < 10 ? "0" : "") +
-           std::to_string(item) + " \"" + caption + "\" " + picture + (w.Hover() == item ? " hover" : "") +
-           (enabled ? "" : " disabled") + "\n";
-  }
-};
 
 std::string ShipInfo(int side) {
   const IntRow& ship = side == kPlayerSide ? Game.Ship : Combat.EnemyShip;

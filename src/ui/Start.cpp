@@ -1,6 +1,7 @@
 #include "ui/Start.h"
 
 #include "catalogue/career.h"
+#include "combat/simulator.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -18,9 +19,10 @@ struct MenuItem {
   int nn;
   const char* caption;
 };
+// The combat simulator (08) closes the second group, so the items above it keep their places.
 constexpr MenuItem kItems[] = {{5, "Start tutorial"}, {6, "Start a new game"}, {7, "Load a game"},
                                {9, "Highscores"},     {10, "Game settings"},   {11, "Credits"},
-                               {13, "Exit"}};
+                               {8, "Combat simulator"}, {13, "Exit"}};
 
 const char* const kWelcome =
     "Welcome to Quellmark. You start off as an unknown pilot with a small spaceship. Acquire enough credits to "
@@ -47,12 +49,18 @@ Start::Start() : Window("Start", 377, 519) {
 
   int y = 112;
   for (const MenuItem& m : kItems) {
-    if (m.nn == 9 || m.nn == 13) y += 10;  // small gaps between the groups
+    if (m.nn == 9) y += 10;  // small gaps between the groups
+    if (m.nn == 13) y += 4;
     auto action = [this, nn = m.nn] {
       switch (nn) {
         case 5: NewGame(true); break;
         case 6: NewGame(false); break;
         case 7: LoadGame(); break;
+        case 8:
+          ShowHint(false);
+          StartSimulator();
+          ClearHover();
+          break;
         case 9: ShowScreen("Screen_Highscore"); break;
         case 10: ShowScreen("Screen_GameOptions"); break;
         case 11: ShowScreen("Screen_Credits"); break;
@@ -63,8 +71,8 @@ Start::Start() : Window("Start", 377, 519) {
     AddLabel({48, y, 281, 40}, m.caption, Caption(14), m.nn);
     y += 46;
   }
-  lamp_ = &AddPicture({128, y + 8, 121, 4}, ItemPicture("StartScreen", 12, PictureKind::Push, false));
-  AddLabel({24, 490, 329, 16}, std::string("Version ") + QUELLMARK_VERSION, [] {
+  lamp_ = &AddPicture({128, y + 2, 121, 4}, ItemPicture("StartScreen", 12, PictureKind::Push, false));
+  AddLabel({24, 500, 329, 14}, std::string("Version ") + QUELLMARK_VERSION, [] {
     TextStyle s = Small(9);
     s.align = Align::Centre;
     return s;

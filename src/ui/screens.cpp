@@ -6,6 +6,7 @@
 #include "state/frontend.h"
 #include "ui/FlyTo.h"
 #include "ui/MissionPanel.h"
+#include "ui/Screen_CombatSimulatorSetup.h"
 #include "ui/Screen_Credits.h"
 #include "ui/Screen_Bank.h"
 #include "ui/Screen_Campaign.h"
@@ -26,6 +27,7 @@
 #include "ui/Screen_Retire2.h"
 #include "ui/Screen_SaveLoad.h"
 #include "ui/Screen_SelectNewAbility.h"
+#include "ui/Screen_ShipCombat.h"
 #include "ui/Screen_ShipCombat2.h"
 #include "ui/Screen_ShipStatus.h"
 #include "ui/Screen_ShipEquipment.h"
@@ -117,6 +119,8 @@ void RegisterAllScreens() {
   // A combat cheat chosen on the cheats screen runs once the screen has closed.
   if (!ScreenRegistered("Screen_Cheats"))
     RegisterScreen("Screen_Cheats", [] { Screen_Cheats::Open(); }, [] { Instance<Screen_Cheats>().Close(); });
+  RegisterWindow<Screen_CombatSimulatorSetup>("Screen_CombatSimulatorSetup");
+  RegisterWindow<Screen_ShipCombat>("Screen_ShipCombat");
 }
 
 void DestroyScreens() {

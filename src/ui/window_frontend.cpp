@@ -20,6 +20,8 @@ const char* UnitOf(Screen screen) {
     case Screen::SaveLoad: return "Screen_SaveLoad";
     case Screen::Highscore: return "Screen_Highscore";
     case Screen::MainScreen: return "Screen_Travel";
+    case Screen::SimulatorSetup: return "Screen_CombatSimulatorSetup";
+    case Screen::SimulatorDuel: return "Screen_ShipCombat";
   }
   return "";
 }
