@@ -280,7 +280,9 @@ void CollectButtons(const ui::Panel& panel, int ox, int oy, std::vector<std::pai
   for (const auto& c : panel.children) {
     const ui::Rect r{ox + c->rect.x, oy + c->rect.y, c->rect.w, c->rect.h};
     if (auto* b = dynamic_cast<const ui::Button*>(c.get())) out.emplace_back(b->caption, r);
-    if (auto* p = dynamic_cast<const ui::Panel*>(c.get())) CollectButtons(*p, r.x, r.y, out);
+    // The tutorial's pane may stand beside a small window; it is not the screen's own.
+    if (auto* p = dynamic_cast<const ui::Panel*>(c.get()); p && p->name != "Tutorial")
+      CollectButtons(*p, r.x, r.y, out);
   }
 }
 

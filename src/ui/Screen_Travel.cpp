@@ -196,6 +196,24 @@ void Screen_Travel::BuildTutorial() {
     const Picture* p = places_[static_cast<size_t>(l)].picture;
     return p->visible ? p->rect : Rect{};
   };
+  tutorial_->reopenText = [](TutorialScreen s) -> std::string {
+    switch (s) {
+      case TutorialScreen::Trade: return "Click on the \"TRADE\" icon to open the trade screen again.";
+      case TutorialScreen::Missions: return "Click on the \"Mission\" icon to open the mission screen again.";
+      case TutorialScreen::SaveLoad: return "Click on the \"Game option\" icon and then on \"Save a game\".";
+      default: return "";
+    }
+  };
+  tutorial_->reopenMarker = [this](TutorialScreen s) -> Rect {
+    const auto button = [](int item) { return Rect{15 + (item - 1) * 111, kViewBottom + 36, 104, 44}; };
+    switch (s) {
+      case TutorialScreen::Trade: return button(3);
+      case TutorialScreen::Missions: return button(4);
+      case TutorialScreen::SaveLoad:
+        return options_->visible ? Rect{options_->rect.x + 27, options_->rect.y + 44, 220, 34} : button(7);
+      default: return {};
+    }
+  };
 }
 
 Panel& Screen_Travel::AddMarker(const char* name, Color color, bool ticks) {
@@ -656,6 +674,7 @@ void Screen_Travel::ExitToMenu() {
 // the main screen closes as soon as it is on top again.
 void Screen_Travel::OnUncovered() {
   if (Run.QuitToMenu) Close();
+  tutorial_->Refresh();  // a screen the tutorial waited on may have closed
 }
 
 bool Screen_Travel::OnCloseRequest() {

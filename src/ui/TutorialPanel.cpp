@@ -87,9 +87,25 @@ void TutorialPanel::RefreshAll() {
   Invalidate();
 }
 
+bool TutorialPanel::ScreenOpen(TutorialScreen s) {
+  for (const TutorialPanel* p : Panels())
+    if (p->screen_ == s && p->window_.IsOpen() && !p->window_.IsClosing()) return true;
+  return false;
+}
+
 void TutorialPanel::Refresh() {
-  const TutorialView v = CurrentTutorial();
-  const bool mine = v.step != 0 && v.screen == screen_;
+  TutorialView v = CurrentTutorial();
+  bool mine = v.step != 0 && v.screen == screen_;
+  // A step whose screen the player closed is taken up again from here.
+  Rect reopenAt{};
+  if (!mine && v.step != 0 && reopenText && !ScreenOpen(v.screen)) {
+    const std::string way = reopenText(v.screen);
+    if (!way.empty()) {
+      mine = true;
+      v.instruction = way;
+      reopenAt = reopenMarker ? reopenMarker(v.screen) : Rect{};
+    }
+  }
   if (v.step != shownStep_) minimized_ = false;  // a new step shows its pane again
   shownStep_ = v.step;
   const bool text = mine && !v.instruction.empty();
@@ -103,7 +119,7 @@ void TutorialPanel::Refresh() {
   pane_->Show(text && !minimized_);
   mini_->Show(text && minimized_);
 
-  const Rect m = mine && markerAt ? markerAt(v.step) : Rect{};
+  const Rect m = reopenAt.w > 0 ? reopenAt : mine && markerAt ? markerAt(v.step) : Rect{};
   const bool marking = m.w > 0 && m.h > 0;
   if (marking) marker_->rect = m;
   if (marking && !marking_) {

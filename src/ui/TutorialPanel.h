@@ -5,6 +5,7 @@
 // control the step asks for. Each screen that takes part owns one and says
 // where the pane and the marker go for each of its steps.
 #include <functional>
+#include <string>
 
 #include "ui/window.h"
 #include "world/tutorial.h"
@@ -25,6 +26,10 @@ class TutorialPanel {
   std::function<Place(int step)> paneAt;
   // The control to mark at a step (window coordinates); an empty rectangle marks nothing.
   std::function<Rect(int step)> markerAt;
+  // The main screen's way back to a step's screen that the player has closed:
+  // what to click, and where.
+  std::function<std::string(TutorialScreen)> reopenText;
+  std::function<Rect(TutorialScreen)> reopenMarker;
 
   // Shows what the running tutorial asks on this screen, or nothing.
   void Refresh();
@@ -35,6 +40,8 @@ class TutorialPanel {
 
  private:
   void Blink();
+  // True while a screen with a panel for `s` is open.
+  static bool ScreenOpen(TutorialScreen s);
 
   Window& window_;
   TutorialScreen screen_;
