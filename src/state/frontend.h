@@ -65,8 +65,11 @@ class Frontend {
   virtual void ShowScreen(Screen screen) = 0;
   // Hides a modal screen that a rule closes from inside (the travel screen at arrival).
   virtual void HideScreen(Screen) {}
+  // A sound effect, fired and forgotten (the frontend applies the sound-effects switch).
   virtual void PlaySound(const std::string& /*wavFile*/) {}
-  virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // A tune on music channel `channel` (1: the short tunes), replacing what it
+  // plays; the rules ask through PlayRewardTune and PlayCrewCombatTune.
+  virtual void PlayMusic(int /*channel*/, const std::string& /*oggFile*/) {}
   // The main screen shows `system` anew (planets, log, news, shields, experience).
   virtual void RefreshMainScreen(int /*system*/) {}
   virtual void RefreshExperience() {}
