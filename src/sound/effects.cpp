@@ -62,7 +62,7 @@ void SoundEffects::Play(const std::string& wavFile) {
     device_ = output_.Open(kEffectRate, kEffectChannels, error);
     if (!device_) return LogOnce(error);
   }
-  device_->Clear();  // the new effect replaces the one still sounding
+  if (device_->QueuedBytes() > 0) device_->Clear();  // the new effect replaces the one still sounding
   if (!device_->Queue(pcm.data(), static_cast<uint32_t>(pcm.size()), error)) {
     LogOnce("Cannot send wave buffer - SDL_QueueAudio: " + error);
     device_.reset();

@@ -1,7 +1,6 @@
 #include <SDL.h>
 
 #include "sound/audio_device.h"
-#include "sound/log.h"
 
 namespace qm::sound {
 namespace {
@@ -28,8 +27,8 @@ class SdlDevice final : public AudioDevice {
 class Sdl final : public AudioOutput {
  public:
   std::unique_ptr<AudioDevice> Open(int rate, int channels, std::string& error) override {
-    if (!Started()) {
-      error = "no audio device";
+    if (!Started() || !openError_.empty()) {
+      error = openError_;  // the same text as logged before: not logged again
       return nullptr;
     }
     SDL_AudioSpec want{};
@@ -41,7 +40,9 @@ class Sdl final : public AudioOutput {
     // No changes allowed: SDL converts to whatever the hardware takes.
     const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (id == 0) {
-      error = std::string("Unable to open wave device - SDL_OpenAudioDevice: ") + SDL_GetError();
+      // No device to open: the rest of the run is silent rather than asking
+      // the system again on every sound.
+      openError_ = error = std::string("Unable to open wave device - SDL_OpenAudioDevice: ") + SDL_GetError();
       return nullptr;
     }
     SDL_PauseAudioDevice(id, 0);
@@ -52,16 +53,18 @@ class Sdl final : public AudioOutput {
     if (tried_) return started_;
     tried_ = true;
     started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (!started_) LogOnce(std::string("no audio device, playing on silently (") + SDL_GetError() + ")");
+    if (!started_) openError_ = std::string("no audio device, playing on silently (") + SDL_GetError() + ")";
     return started_;
   }
   void ShutDown() {
     if (started_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     tried_ = started_ = false;
+    openError_.clear();
   }
 
  private:
   bool tried_ = false, started_ = false;
+  std::string openError_;
 };
 
 Sdl& TheSdl() {

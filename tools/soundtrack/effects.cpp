@@ -54,7 +54,8 @@ Mono Engine(double seconds, double cutoffFrom, double cutoffTo, double toneFrom,
   Noise noise(seed);
   Mono m = FilteredNoise(seconds, cutoffFrom, cutoffTo, noise);
   Layer(m, Drive(Sweep(toneFrom, toneTo, seconds, 1.3), 1.5f), 0, 0.25f);
-  Gain(m, {{0, 0.f}, {seconds * 0.3, 1.f}, {seconds * 0.55, 0.8f}, {seconds, 0.f}});
+  Gain(m, {{0, 0.2f}, {seconds * 0.3, 1.f}, {seconds * 0.55, 0.8f}, {seconds, 0.f}});
+  Layer(m, Kick(0.35, 150, 45), 0, 0.5f);  // the engines ignite
   return m;
 }
 
