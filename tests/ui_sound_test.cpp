@@ -53,5 +53,16 @@ TEST_F(UiSound, ButtonsClickWhenSoundEffectsAreOn) {
   EXPECT_LT(out_.devices[0]->total, 44100u * 4) << "a short click";
 }
 
+TEST_F(UiSound, TheTradePopUpOpensAndClosesWithItsSounds) {
+  std::vector<std::string> played;
+  ui::TheFrontend().onPlaySound = [&played](const std::string& wav) { played.push_back(wav); };
+  Play("click 400 218\nkey Return\nkey Return\nkey Return\nkey Return\nscreen Screen_TradeScreenMoveable\n"
+       "click 523 45\nquit\n");
+  ui::TheFrontend().onPlaySound = nullptr;
+  const auto at = std::find(played.begin(), played.end(), "maxi.wav");
+  ASSERT_NE(at, played.end());
+  EXPECT_NE(std::find(at, played.end(), "mini.wav"), played.end()) << "closing follows opening";
+}
+
 }  // namespace
 }  // namespace qm

@@ -1,7 +1,7 @@
 #include "ui/background.h"
 
-#include "state/game_state.h"
 #include "sound/sound.h"
+#include "state/game_state.h"
 #include "state/savegame.h"
 #include "ui/event_loop.h"
 #include "ui/Start.h"
