@@ -102,8 +102,11 @@ TEST_F(SoundChannels, ShortStreamPlaysOnceAndReleasesItsChannel) {
   EXPECT_TRUE(d.loud);
   m.Check();
   EXPECT_TRUE(m.InUse(1)) << "still sounding";
-  // Both channels end in the same check; each end callback frees its player after the check.
+  // Both channels end in the same check (one after their queues ran empty); each end
+  // callback frees its player after the check.
   out_.Play(WavePlayer::kBufferBytes);
+  m.Check();
+  EXPECT_TRUE(m.InUse(1)) << "the device may still sound its last samples";
   m.Check();
   EXPECT_FALSE(m.InUse(1));
   EXPECT_FALSE(m.InUse(4));
@@ -138,12 +141,15 @@ TEST_F(SoundChannels, BadFilesAreSilentAndReleaseEverything) {
   Bytes("HeaderCut.ogg", good.substr(0, 1500));
   Bytes("HalfCut.ogg", good.substr(0, good.size() / 2));
   Ogg("Surround.ogg", 0.5, 3);
+  const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()); };
+  const auto filesBefore = openFiles();
   MusicChannels m(out_);
   for (const char* refused : {"Empty.ogg", "Corrupt.ogg", "HeaderCut.ogg", "Surround.ogg", "Missing.ogg"}) {
     m.Play(1, refused);
     EXPECT_FALSE(m.InUse(1)) << refused;
   }
   EXPECT_TRUE(out_.devices.empty()) << "no device opened for a refused file";
+  EXPECT_EQ(openFiles(), filesBefore) << "no refused file kept open";
   EXPECT_EQ(log_.size(), 5u) << "one line each";
   m.Play(1, "Corrupt.ogg");
   EXPECT_EQ(log_.size(), 5u) << "the same trouble is not logged twice";
@@ -153,6 +159,14 @@ TEST_F(SoundChannels, BadFilesAreSilentAndReleaseEverything) {
   EXPECT_LT(PlayOut(m, 1), 1000);
   EXPECT_FALSE(m.InUse(1));
   EXPECT_EQ(out_.OpenCount(), 0);
+  // A valid stream without a single sample: nothing to hand over, and still the channel is freed.
+  Ogg("Nothing.ogg", 0);
+  m.Play(1, "Nothing.ogg");
+  m.Check();
+  m.Check();
+  EXPECT_FALSE(m.InUse(1));
+  EXPECT_EQ(out_.OpenCount(), 0);
+  EXPECT_EQ(openFiles(), filesBefore);
 }
 
 TEST_F(SoundChannels, AHoleInTheStreamIsSkippedAndPlayingEnds) {
@@ -175,6 +189,7 @@ TEST_F(SoundChannels, DeviceTroubleIsOneLogLineAndReleasesTheChannel) {
   MusicChannels m(out_);
   out_.refuseQueue = true;
   m.Play(2, "Intro.ogg");
+  m.Check();
   m.Check();
   EXPECT_FALSE(m.InUse(2));
   EXPECT_EQ(out_.OpenCount(), 0);

@@ -52,7 +52,7 @@ void WavePlayer::Close() {
 void WavePlayer::Start() {
   if (!fill || !device_) return;
   playing_ = started_ = true;
-  ended_ = false;
+  ended_ = draining_ = false;
   written_ = 0;
   while (!free_.empty() && playing_) Submit();
 }
@@ -91,6 +91,11 @@ bool WavePlayer::Check() {
   }
   while (playing_ && !free_.empty()) Submit();
   if (playing_ || !inFlight_.empty()) return false;
+  // The device still sounds the last bit it took from the queue: end at the next check.
+  if (!draining_) {
+    draining_ = true;
+    return false;
+  }
   ended_ = true;
   return end != nullptr;
 }

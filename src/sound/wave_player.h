@@ -6,7 +6,8 @@
 //
 // "A buffer is done" is found by Check() on the main thread: the device's queue
 // has shrunk below the buffers handed over after it. Check() refills the free
-// buffers while playing and says when the end callback is due; the owner runs
+// buffers while playing and says when the end callback is due (one check after
+// the queue ran empty, when the device has sounded its last samples); the owner runs
 // that callback only after Check() has returned, so the callback may free the
 // player.
 #include <array>
@@ -64,7 +65,7 @@ class WavePlayer {
   std::deque<int> free_, inFlight_;
   uint64_t bytesInFlight_ = 0;
   int channels_ = 2, rate_ = 44100, bits_ = 16;
-  bool playing_ = false, started_ = false, ended_ = false;
+  bool playing_ = false, started_ = false, ended_ = false, draining_ = false;
   int written_ = 0;
 };
 
