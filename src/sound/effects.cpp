@@ -9,19 +9,19 @@
 namespace qm::sound {
 
 bool DecodeWav(const std::string& path, std::vector<uint8_t>& pcm, std::string& error) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   Uint8* data = nullptr;
   Uint32 length = 0;
   // A file cut short is refused rather than played up to the cut.
   SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-  if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+  if (!SDL_LoadWAV(path.c_str(), &format, &data, &length)) {
     error = path + " is not a readable .wav file (" + SDL_GetError() + ")";
     return false;
   }
   SDL_AudioCVT cvt;
   const int built =
-      SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, kEffectChannels, kEffectRate);
-  const int frame = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+      SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16LSB, kEffectChannels, kEffectRate);
+  const int frame = SDL_AUDIO_BITSIZE(format.format) / 8 * format.channels;
   if (built < 0 || length == 0 || frame <= 0) {
     error = path + (length == 0 ? " holds no sound" : std::string(" has a format that cannot be played (") +
                                                           SDL_GetError() + ")");
