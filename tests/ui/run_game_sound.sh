@@ -26,7 +26,7 @@ run() {
 }
 
 printf 'play\n' > "$work/on.uis"
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/on.raw" run "$work/on.uis" 5 on
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/on.raw" run "$work/on.uis" 8 on
 peak="$(loudest "$work/on.raw")"
 [ "$peak" -gt 1000 ] || { echo "the intro did not reach the device (loudest sample $peak)"; cat "$work/stderr"; exit 1; }
 
