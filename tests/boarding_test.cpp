@@ -200,6 +200,11 @@ TEST_F(BoardingFight, ACapturedShipKeptReplacesTheOwnAndSendsSurplusCrewAway) {
   EXPECT_EQ(crew, maxCrew(8, Game.Ship[Sh::CargoSpace]));
   EXPECT_TRUE(fe.sawTopic("Crew members leave!"));
   EXPECT_EQ(Game.Missions[5][3][99], 0);  // the boards are offered anew
+  // The fight starts with one of the crew-combat tunes and the capture ends it with the reward
+  // tune (once more if its experience brings a promotion).
+  ASSERT_GE(fe.tunes.size(), 2u);
+  EXPECT_TRUE(fe.tunes[0] == "1 CrewCombat.ogg" || fe.tunes[0] == "1 CrewCombat2.ogg") << fe.tunes[0];
+  for (size_t i = 1; i < fe.tunes.size(); ++i) EXPECT_EQ(fe.tunes[i], "1 Reward2.ogg");
 }
 
 TEST_F(BoardingFight, ACapturedShipSoldPaysAFifthOfItsPrice) {

@@ -290,6 +290,20 @@ TEST_F(Promotion, MedalsForFeats) {
   EXPECT_NE(fe.shown.back().text.find("\"Gold Cross\""), std::string::npos);
 }
 
+TEST_F(Promotion, PromotionsAndMedalsPlayTheRewardTuneWhileSoundEffectsAreOn) {
+  ReadyAt(2);
+  CheckPromotion();
+  EXPECT_EQ(fe.tunes, std::vector<std::string>{"1 Reward2.ogg"});
+  AwardGoldStar(kStarbase);
+  EXPECT_EQ(fe.tunes.size(), 2u);
+  General.Option.SoundEffects = false;
+  ReadyAt(3);
+  CheckPromotion();
+  EXPECT_EQ(Game.Player[Pl::Level], 4);
+  EXPECT_EQ(fe.tunes.size(), 2u) << "silent with the effects switched off";
+  General.Option.SoundEffects = true;
+}
+
 TEST_F(Promotion, UniformAndPersonalStatus) {
   Uniform u = ShowUniform();
   EXPECT_EQ(u.body, "Uni-Fed-blank.jpg");

@@ -78,6 +78,7 @@ TEST_F(Shipyard, MoneyShortOrNoConfirmationChangesNothing) {
   EXPECT_FALSE(buyShip(3));
   EXPECT_TRUE(Game == enough);
   EXPECT_EQ(fe.shown.back().text, "Do you really wish to buy this ship (Avenger) ?");
+  EXPECT_TRUE(fe.tunes.empty());
 }
 
 TEST_F(Shipyard, ACheaperShipPaysTheDifferenceAndComesFullyFitted) {
@@ -103,6 +104,7 @@ TEST_F(Shipyard, ACheaperShipPaysTheDifferenceAndComesFullyFitted) {
   ASSERT_TRUE(fe.sawTopic("Congratulations!"));
   EXPECT_EQ(fe.shown.back().picture, "Federation_Starwolf_scene.jpg");
   EXPECT_FALSE(fe.sawTopic("New crewmen!"));  // a fighter needs no crew
+  EXPECT_EQ(fe.tunes, std::vector<std::string>{"1 Reward2.ogg"}) << "a new ship is celebrated";
 }
 
 TEST_F(Shipyard, PurchaseRenewsTheMissionBoards) {

@@ -9,6 +9,7 @@
 #include "combat/combat_state.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "state/sound_requests.h"
 #include "state/random.h"
 
 namespace qm {
@@ -241,7 +242,7 @@ void StartBoarding() {
   E()[kCurrentArea] = Area::Airlock;
   Boarding.phase = 1;
   Boarding.open = true;
-  if (General.Option.SoundEffects) UI().PlayMusic(Random(100) < 41 ? "CrewCombat.ogg" : "CrewCombat2.ogg");
+  PlayCrewCombatTune();
   UI().ShowScreen(Screen::Boarding);
   Boarding.open = false;
   if (Boarding.droidsLent) {

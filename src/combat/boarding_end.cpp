@@ -12,6 +12,7 @@
 #include "combat/spoils.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "state/sound_requests.h"
 #include "state/random.h"
 #include "world/crew.h"
 #include "world/missions.h"
@@ -105,7 +106,7 @@ namespace {
 // A won boarding is celebrated with the reward tune.
 void RewardTune() {
   UI().PlaySound("Reward1.wav");
-  if (General.Option.SoundEffects) UI().PlayMusic("Reward2.ogg");
+  PlayRewardTune();
 }
 }  // namespace
 

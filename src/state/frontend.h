@@ -84,12 +84,13 @@ class Frontend {
   virtual void ShowScreen(Screen screen) = 0;
   // Hides a modal screen that a rule closes from inside (the travel screen at arrival).
   virtual void HideScreen(Screen) {}
+  // A sound effect, fired and forgotten (the frontend applies the sound-effects switch).
   virtual void PlaySound(const std::string& /*wavFile*/) {}
-  virtual void PlayMusic(const std::string& /*oggFile*/) {}
+  // A tune on music channel `channel` (1: the short tunes), replacing what it
+  // plays; the rules ask through PlayRewardTune and PlayCrewCombatTune.
+  virtual void PlayMusic(int /*channel*/, const std::string& /*oggFile*/) {}
   // The tutorial moved to another step, started or stopped: its panels show it anew.
   virtual void TutorialChanged() {}
-  // The short reward fanfare (promotions, a ship bought, the tutorial's end).
-  virtual void PlayRewardTune() {}
   // True while the main screen is the top window, with nothing over it; news
   // that only pops up "on the main screen" is otherwise just listed.
   virtual bool MainScreenOnTop() { return true; }

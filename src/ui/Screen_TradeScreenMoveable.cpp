@@ -183,6 +183,7 @@ void Screen_TradeScreenMoveable::OnShow() {
   ClearHover();
   Refresh();
   UI().RefreshMainScreen(Run.CurrentSystem);
+  UI().PlaySound("maxi.wav");  // the pop-up opens
 }
 
 void Screen_TradeScreenMoveable::OnClose() {
@@ -190,6 +191,7 @@ void Screen_TradeScreenMoveable::OnClose() {
   Run.TradeWindowVisible = false;
   TheFrontend().onRefreshTradePopup = previousRefresh_;
   UI().RefreshMainScreen(Run.CurrentSystem);
+  UI().PlaySound("mini.wav");
 }
 
 }  // namespace qm::ui

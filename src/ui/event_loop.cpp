@@ -103,7 +103,7 @@ void FireDueTimers() {
     t->fn();
     --firingDepth;
     t->running = false;
-    Invalidate();
+    if (t->redraws) Invalidate();
   }
   Sweep();
 }

@@ -19,6 +19,7 @@ struct Timer {
   bool covered = false;  // fires even when other windows lie over its owner
   bool alive = true;
   bool running = false;  // its callback is on the stack (e.g. it opened a screen)
+  bool redraws = true;   // false: its callback changes nothing on screen (audio upkeep)
 };
 
 std::list<Timer>& Timers();

@@ -7,6 +7,7 @@
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "sound/files.h"
 #include "state/frontend.h"
 #include "ui/background.h"
 #include "ui/event_loop.h"
@@ -26,7 +27,11 @@ int RunGame(const GameOptions& options, std::string& error) {
   if (!options.dataFolder.empty()) folders.push_back(options.dataFolder);
   folders.push_back(".");
   if (!options.installedFolder.empty()) folders.push_back(options.installedFolder);
+#ifdef QM_BUILT_DATA
+  folders.push_back(QM_BUILT_DATA);  // the generated soundtrack, when run from the build tree
+#endif
   platform::SetDataFolders(folders);
+  sound::SetFolders(folders);
 
   ResetEventLoop();
   if (!options.script.empty() && !LoadInputScript(options.script, error)) return 2;

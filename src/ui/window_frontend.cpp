@@ -1,5 +1,6 @@
 #include "ui/window_frontend.h"
 
+#include "sound/sound.h"
 #include "ui/Screen_Highscore.h"
 #include "ui/Screen_Message.h"
 #include "ui/Screen_Promotion.h"
@@ -41,6 +42,8 @@ void WindowFrontend::ShowDialog(const DialogContent& d) {
 }
 
 void WindowFrontend::TutorialChanged() { TutorialPanel::RefreshAll(); }
+
+void WindowFrontend::MusicSwitched(bool on) { sound::MusicSwitched(on); }
 
 bool WindowFrontend::MainScreenOnTop() {
   const Window* top = Top();
@@ -99,10 +102,12 @@ void WindowFrontend::HideScreen(Screen screen) { ui::HideScreen(UnitOf(screen));
 
 void WindowFrontend::PlaySound(const std::string& wavFile) {
   if (onPlaySound) onPlaySound(wavFile);
+  sound::PlayEffect(wavFile);
 }
 
-void WindowFrontend::PlayMusic(const std::string& oggFile) {
-  if (onPlayMusic) onPlayMusic(oggFile);
+void WindowFrontend::PlayMusic(int channel, const std::string& oggFile) {
+  if (onPlayMusic) onPlayMusic(channel, oggFile);
+  sound::PlayTune(channel, oggFile);
 }
 
 void WindowFrontend::RefreshMainScreen(int system) {

@@ -23,9 +23,10 @@ class WindowFrontend : public Frontend {
   void ShowScreen(Screen screen) override;
   void HideScreen(Screen screen) override;
   void PlaySound(const std::string& wavFile) override;
-  void PlayMusic(const std::string& oggFile) override;
+  void PlayMusic(int channel, const std::string& oggFile) override;
   bool MainScreenOnTop() override;
   void TutorialChanged() override;
+  void MusicSwitched(bool on) override;
   void RefreshMainScreen(int system) override;
   void RefreshExperience() override;
   void RefreshTradePopup() override;
@@ -36,7 +37,9 @@ class WindowFrontend : public Frontend {
 
   std::function<void(int)> onRefreshMainScreen;
   std::function<void()> onRefreshExperience, onRefreshTradePopup, onRefreshSpaceObjects;
-  std::function<void(const std::string&)> onPlaySound, onPlayMusic;
+  // Called with every sound and tune request before it plays (tests listen here).
+  std::function<void(const std::string&)> onPlaySound;
+  std::function<void(int, const std::string&)> onPlayMusic;
   // Set by the combat screen while it is open.
   std::function<void(int, const std::string&, const std::string&)> onCombatMessage;
   std::function<void(int, int)> onCombatAnimation;

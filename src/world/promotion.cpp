@@ -9,6 +9,7 @@
 #include "combat/combat_state.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "state/sound_requests.h"
 #include "world/abilities.h"
 #include "world/missions.h"
 #include "world/new_game.h"
@@ -135,6 +136,7 @@ void CheckPromotion() {
   p[Pl::Level] = n;
   p[Pl::Experience] = 0;
   p[Pl::Lifepoints] += 1;
+  PlayRewardTune();
   Notify("Congratulations!", "You have been promoted!");
   Award(n, p[Pl::Faction]);
   OfferAbility(n);
@@ -155,6 +157,7 @@ void AwardSilverStar(int enemyType, int enemyFaction) {
   if (ShipClass(enemyType) <= ShipClass(Game.Ship[Sh::ShipType])) return;
   p[Pl::SilverStar] = 1;
   const Medal& m = MedalOf(faction);
+  PlayRewardTune();
   ShowPromotionScreen(AwardContent::Medal, faction,
                       "For exceptional bravery the " + ShortName(faction) + " high command awards you:",
                       Quoted(m.silver), "medal", Quoted("For exceptional bravery in influencing our war efforts."),
@@ -167,6 +170,7 @@ void AwardGoldStar(int enemyType) {
   p[Pl::GoldStar] = 1;
   const int faction = p[Pl::Faction];
   const Medal& m = MedalOf(faction);
+  PlayRewardTune();
   ShowPromotionScreen(AwardContent::Medal, faction,
                       "For uncommon valor the " + ShortName(faction) + " high command awards you:", Quoted(m.gold),
                       "medal", Quoted("For uncommon valor in conquering a whole sector."),

@@ -8,6 +8,7 @@
 #include "catalogue/ships.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "state/sound_requests.h"
 #include "world/market.h"
 #include "world/missions.h"
 
@@ -151,6 +152,7 @@ bool buyShip(int shipType) {
   RecomputeCargoCapacity();
   RegenerateMissionBoards();
   UI().RefreshMainScreen(s[Sh::System]);
+  PlayRewardTune();
   Notify("Congratulations!", "You have successfully bought the new ship!",
          shipPictureName(shipType, s[Sh::ShipFaction]) + "_scene.jpg");
   TopUpCrew(shipType);

@@ -7,6 +7,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/sound_requests.h"
 #include "world/missions.h"
 
 namespace qm {
@@ -284,7 +285,7 @@ void ShowTutorialStep(int n) {
   if (n == 5 || n == 6) ScriptPrices();
   if (n == 10) WriteTutorialMission();
   if (n == 8 || n == 20) UI().PlaySound("Reward1.wav");
-  if (n == kLastStep) UI().PlayRewardTune();
+  if (n == kLastStep) PlayRewardTune();
   UI().TutorialChanged();
 }
 

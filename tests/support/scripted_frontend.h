@@ -40,6 +40,11 @@ class ScriptedFrontend : public Frontend {
   void ShowScreen(Screen screen) override;
   void HideScreen(Screen screen) override;
   void CombatMessage(int side, const std::string& topic, const std::string& text) override;
+  // Tunes asked for, as "channel file".
+  void PlayMusic(int channel, const std::string& oggFile) override {
+    tunes.push_back(std::to_string(channel) + " " + oggFile);
+  }
+  std::vector<std::string> tunes;
 
   // Queue answers for the next questions; when the queue is empty `defaultAnswer` is used.
   void answer(bool yes) { answers.push_back(yes); }
