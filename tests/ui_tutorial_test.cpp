@@ -1,0 +1,87 @@
+// The tutorial played through the real window: its pane on each screen of the
+// new game, the marker over the control to use, the flight refused before the
+// first trade, the way back to a screen the player closed, and the tutorial
+// ending with its game.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "state/game_state.h"
+#include "support/ui_play.h"
+#include "world/tutorial.h"
+
+namespace qm {
+namespace {
+
+// "Start tutorial", then Continue on the faction, name and profession screens
+// and the welcome message: step 4 on the main screen.
+constexpr const char* kStart = "set Option.NoWarPopups 1\nclick 400 172\ndump\nkey Return\ndump\nkey Return\n"
+                               "key Return\nkey Return\nwait 100\ndump\n";
+constexpr const char* kTradeIcon = "click 288 566\n";
+
+class TutorialPlay : public test::UiPlay {};
+
+TEST_F(TutorialPlay, ThePaneFollowsTheNewGameAndTheFirstTrade) {
+  // Whole dumps: the tutorial's own texts speak of windows too.
+  const auto t = Play(std::string(kStart) + "console fly 3\ndump\nkey Return\n" + kTradeIcon + "dump\n" +
+                      "console buy 1 2\ndump\nkey Escape\nwait 100\ndump\n");
+  ASSERT_EQ(t.size(), 7u);
+  EXPECT_TRUE(Has(t[0], "window Select_Race 793x600 top")) << t[0];
+  EXPECT_TRUE(Has(t[0], Label(TutorialInstruction(1))));
+  EXPECT_TRUE(Has(t[1], "window Select_Name 373x550 top")) << t[1];
+  EXPECT_TRUE(Has(t[1], Label(TutorialInstruction(2))));
+  const std::string& main = t[2];
+  ASSERT_TRUE(Has(main, "window Screen_Travel 800x600 top")) << main;
+  EXPECT_TRUE(Has(main, Label(TutorialExplanation(4))));
+  EXPECT_TRUE(Has(main, Label("Click on the \"TRADE\" icon displayed in the control panel at the bottom.")));
+  EXPECT_TRUE(Has(main, "marker 237 544 104x44")) << "the marker frames the trade icon";
+
+  EXPECT_TRUE(Has(t[3], "window Screen_Message3 304x234 top")) << t[3];
+  EXPECT_TRUE(Has(t[3], Label("Sorry, but please follow the tutorial instructions in the green window or "
+                              "alternatively close the tutorial.")))
+      << "no flight before the first trade: " << t[3];
+  ASSERT_TRUE(Has(t[4], "window Screen_TradeScreenMoveable 351x560 top")) << t[4];
+  EXPECT_TRUE(Has(t[4], Label(TutorialInstruction(5))));
+  EXPECT_TRUE(Has(t[4], "marker 16 84 319x17")) << "the Supplies row";
+  // Bought: the next step is on the main screen, under the trade window.
+  EXPECT_FALSE(Has(t[5].substr(t[5].find("window Screen_TradeScreenMoveable")), "panel #Tutorial")) << t[5];
+  EXPECT_TRUE(Has(t[6], "window Screen_Travel 800x600 top")) << t[6];
+  EXPECT_TRUE(Has(t[6], "label \"Double-click on the location ")) << t[6];
+  EXPECT_EQ(Game.Ship[Sh::Location], 2) << "the refused flight did not leave Earth";
+}
+
+TEST_F(TutorialPlay, AClosedTradeScreenIsReopenedFromTheMainScreen) {
+  // Bought and flown to the Federation's target: step 7 waits for the trade screen.
+  const auto t = Tops(std::string(kStart) + kTradeIcon + "console buy 1 2\nkey Escape\nconsole fly 3\nwait 6000\n" +
+                      "dump\n" + kTradeIcon + "dump\nconsole sellall\nkey Escape\nwait 100\ndump\n");
+  ASSERT_EQ(t.size(), 6u);
+  const std::string& back = t[3];
+  ASSERT_TRUE(Has(back, "window Screen_Travel 800x600 top")) << back;
+  EXPECT_TRUE(Has(back, Label("Click on the \"TRADE\" icon to open the trade screen again."))) << back;
+  EXPECT_TRUE(Has(t[4], Label(TutorialInstruction(7)))) << t[4];
+  EXPECT_TRUE(Has(t[5], Label(TutorialInstruction(9)))) << "sold and closed: on to the mission: " << t[5];
+}
+
+TEST_F(TutorialPlay, LeavingTheGameEndsTheTutorial) {
+  // Options, "Exit to main menu", yes.
+  const auto t = Tops(std::string(kStart) + "click 733 566\nclick 400 355\ndump\nkey Return\nwait 100\ndump\n");
+  ASSERT_EQ(t.size(), 5u);
+  EXPECT_TRUE(Has(t[3], Label("Really quit?"))) << t[3];
+  EXPECT_TRUE(Has(t[4], "window Start 377x519 top")) << t[4];
+  EXPECT_FALSE(qm::Run.TutorialActive);
+  EXPECT_EQ(qm::Run.TutorialStep, 0) << "a later game is never held back by it";
+}
+
+TEST_F(TutorialPlay, CancelAsksFirstAndNoKeepsThePane) {
+  // The pane's "Cancel tutorial" on the main screen (pane at 8, 104).
+  const auto t = Tops(std::string(kStart) + "click 153 386\ndump\nkey Escape\ndump\nclick 153 386\nkey Return\n" +
+                      "wait 100\ndump\n");
+  ASSERT_EQ(t.size(), 6u);
+  EXPECT_TRUE(Has(t[3], Label("Turn tutorial off?"))) << t[3];
+  EXPECT_TRUE(Has(t[4], "panel #Tutorial")) << "No keeps it: " << t[4];
+  EXPECT_FALSE(Has(t[5], "panel #Tutorial")) << "Yes ends it: " << t[5];
+  EXPECT_FALSE(qm::Run.TutorialActive);
+}
+
+}  // namespace
+}  // namespace qm
