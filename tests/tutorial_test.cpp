@@ -108,10 +108,17 @@ TEST_F(Tutorial, TheMissionIsThePromisedSearchAndDestroyAndTheFightBranches) {
   TutorialHook(E::AbilityUsed, 7);
   EXPECT_EQ(Step(), 13) << "the missile comes first";
   TutorialHook(E::MissileFired);
+  Combat.AbilityBar = {};
+  Combat.AbilityBar[5] = 7;
   TutorialHook(E::AbilityUsed, 4);
-  EXPECT_EQ(Step(), 14) << "only Discipline moves step 14";
+  EXPECT_EQ(Step(), 14) << "with Discipline on the bar only Discipline moves step 14";
   TutorialHook(E::AbilityUsed, 7);
   ASSERT_EQ(Step(), 15);
+  ShowTutorialStep(14);
+  Combat.AbilityBar[5] = 10;
+  TutorialHook(E::AbilityUsed, 10);
+  EXPECT_EQ(Step(), 15) << "a pilot without Discipline learns the step with another ability";
+  ShowTutorialStep(15);
   Combat.EnemyMissile.inFlight = 1;
   TutorialHook(E::TurnEnded);
   EXPECT_EQ(Step(), 16) << "the enemy's missile is to be intercepted";

@@ -225,6 +225,7 @@ bool LoadGame(int slot) {
   // A tutorial belongs to the game it was started in.
   Run.TutorialActive = false;
   Run.TutorialStep = 0;
+  UI().TutorialChanged();
   Notify("Game loaded!", "The game has been successfully loaded.");
   return true;
 }

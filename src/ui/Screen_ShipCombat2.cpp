@@ -92,7 +92,13 @@ Screen_ShipCombat2::Screen_ShipCombat2() : Window("Screen_ShipCombat2", kW, kH) 
     };
     switch (step) {
       case 13: return buttonOf(combat::Ab::FireMissiles);
-      case 14: return buttonOf(combat::Ab::Discipline);
+      case 14: {
+        const Rect discipline = buttonOf(combat::Ab::Discipline);
+        if (discipline.w > 0) return discipline;
+        for (int k = 4; k <= kAbilityButtons; ++k)  // without Discipline any other ability will do
+          if (Combat.AbilityBar[k] > 0) return Rect{kButtonsX + (k - 1) * kButtonStep, kButtonsY, kButton, kButton};
+        return {};
+      }
       case 15: case 18: return endTurn_->rect;
       case 16: return buttonOf(combat::Ab::Ecm);
       case 17: return buttonOf(combat::Ab::FireGuns);

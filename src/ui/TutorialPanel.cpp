@@ -77,7 +77,8 @@ TutorialPanel::TutorialPanel(Window& w, TutorialScreen screen, Place pane) : win
   mini_->Show(false);
   marker_->Show(false);
   Panels().push_back(this);
-  w.onShown.push_back([this] { Refresh(); });
+  // A screen coming up may be the one a step waits for: every pane looks again.
+  w.onShown.push_back([] { RefreshAll(); });
 }
 
 TutorialPanel::~TutorialPanel() { Panels().erase(std::remove(Panels().begin(), Panels().end(), this), Panels().end()); }

@@ -211,6 +211,12 @@ void WriteTutorialMission() {
   m[Mis::Reward] = static_cast<int>(shipStat(t, Stat::Price) / (17 + Random(5)));
 }
 
+bool OnAbilityBar(int id) {
+  for (int k = 1; k <= kAbilityButtons; ++k)
+    if (Combat.AbilityBar[k] == id) return true;
+  return false;
+}
+
 bool ShipsOnSensors() {
   for (int k = 1; k <= kSystemShipRows; ++k)
     if (Game.SystemShips[k][1] > 0) return true;
@@ -336,7 +342,10 @@ void TutorialHook(TutorialEvent e, int arg) {
     case E::MissionSelected: if (n == 10 && arg == 2) ShowTutorialStep(11); break;
     case E::MissionAccepted: if (n == 10 || n == 11) ShowTutorialStep(kAfterAccept); break;
     case E::MissileFired: if (n == 13) ShowTutorialStep(14); break;
-    case E::AbilityUsed: if (n == 14 && arg == kDiscipline) ShowTutorialStep(15); break;
+    case E::AbilityUsed:
+      // A pilot without Discipline on the bar learns the step with another ability.
+      if (n == 14 && (arg == kDiscipline || !OnAbilityBar(kDiscipline))) ShowTutorialStep(15);
+      break;
     case E::TurnEnded:
       // The enemy answers with a missile; without one in flight there is nothing to intercept.
       if (n == 15) ShowTutorialStep(Combat.EnemyMissile.inFlight > 0 ? 16 : 17);
