@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kBlinkTimer = 9100;  // far from the screens' own timer ids
 constexpr int kMiniW = 132, kMiniH = 26;
-constexpr Color kPaneFill{8, 44, 22, 236};
+constexpr Color kPaneFill{8, 40, 20, 255};
 constexpr Color kPaneEdge{96, 214, 128, 255};
 constexpr Color kGreenText{170, 244, 186, 255};
 
