@@ -175,8 +175,12 @@ TEST_F(Tutorial, TheSensorsSavingAndStatusScreensLeadToTheEnd) {
   for (E e : {E::Wireframe, E::ShipStatusClosed, E::Portrait, E::SkillsButton, E::AbilityScreenBack})
     TutorialHook(e);
   EXPECT_EQ(Step(), 37);
+  General.Option.SoundEffects = true;
+  fe.tunes.clear();
   TutorialHook(E::PersonalStatusBack);
   EXPECT_EQ(Step(), 38);
+  ASSERT_EQ(fe.tunes.size(), 1u) << "the reward tune ends the tutorial";
+  EXPECT_NE(fe.tunes[0].find("Reward2.ogg"), std::string::npos);
   fe.defaultAnswer = false;
   EXPECT_TRUE(AskStopTutorial()) << "the last step ends without a question";
   EXPECT_FALSE(fe.sawTopic("Turn tutorial off?"));

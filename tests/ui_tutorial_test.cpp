@@ -83,5 +83,179 @@ TEST_F(TutorialPlay, CancelAsksFirstAndNoKeepsThePane) {
   EXPECT_FALSE(qm::Run.TutorialActive);
 }
 
+// The whole tutorial from the main menu to its end, by the player's clicks and
+// keys (the fight is shortened by emptying the enemy's shields before a shot).
+TEST_F(TutorialPlay, TheWholeTutorialFromTheMenuToItsEnd) {
+  const std::string script =
+      "set Option.NoWarPopups 1\n"
+      "click 400 172\n"
+      "key Return\n"
+      "key Return\n"
+      "key Return\n"
+      "key Return\n"
+      "wait 100\n"
+      "dump\n"
+      "click 288 566\n"
+      "dump\n"
+      "console buy 1 2\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 100\n"
+      "dump\n"
+      "console fly 3\n"
+      "wait 6000\n"
+      "dump\n"
+      "click 288 566\n"
+      "dump\n"
+      "console sellall\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 100\n"
+      "dump\n"
+      "click 400 566\n"
+      "wait 100\n"
+      "dump\n"
+      "click 165 254\n"
+      "dump\n"
+      "click 551 546\n"
+      "wait 100\n"
+      "key Return\n"
+      "wait 100\n"
+      "dump\n"
+      "click 400 566\n"
+      "wait 100\n"
+      "key Escape\n"
+      "wait 100\n"
+      "dump\n"
+      "console fly 1\n"
+      "wait 6000\n"
+      "key Return\n"
+      "wait 300\n"
+      "dump\n"
+      "key 2\n"
+      "wait 200\n"
+      "dump\n"
+      "key 5\n"
+      "wait 200\n"
+      "dump\n"
+      "key Return\n"
+      "wait 8000\n"
+      "dump\n"
+      "key 3\n"
+      "wait 200\n"
+      "dump\n"
+      "key 1\n"
+      "wait 200\n"
+      "dump\n"
+      "key Return\n"
+      "key Return\n"
+      "wait 8000\n"
+      "dump\n"
+      "set EnemyShip.ShieldEnergy 0\n"
+      "key 1\n"
+      "wait 3000\n"
+      "key Return\n"
+      "wait 1500\n"
+      "key Return\n"
+      "wait 1000\n"
+      "key Return\n"
+      "wait 1000\n"
+      "key Return\n"
+      "wait 1000\n"
+      "key Return\n"
+      "wait 300\n"
+      "dump\n"
+      "console fly 2\n"
+      "wait 6000\n"
+      "click 67 566\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 511 566\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 622 566\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 733 566\n"
+      "wait 100\n"
+      "dump\n"
+      "click 400 235\n"
+      "wait 300\n"
+      "dump\n"
+      "click 455 195\n"
+      "wait 300\n"
+      "key Return\n"
+      "wait 300\n"
+      "key Return\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 733 566\n"
+      "click 400 395\n"
+      "wait 300\n"
+      "dump\n"
+      "click 150 50\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 44 50\n"
+      "wait 300\n"
+      "dump\n"
+      "click 415 564\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "key Escape\n"
+      "wait 300\n"
+      "dump\n"
+      "click 153 386\n"
+      "wait 300\n"
+      "dump\n";
+  const auto dumps = Play(script);
+  ASSERT_GT(dumps.size(), 20u);
+  std::string seen;  // the instructions of the top windows, in order
+  for (const std::string& d : dumps) {
+    const std::string top = TopWindow(d);
+    const size_t how = top.find("label \"How to continue:\"\n");
+    if (how != std::string::npos) {
+      const size_t start = top.find("label \"", how + 10);
+      seen += top.substr(start, top.find('\n', start) - start) + "\n";
+    }
+    const size_t marker = top.find("  marker ");
+    if (marker != std::string::npos) seen += top.substr(marker + 2, top.find('\n', marker + 2) - marker - 2) + "\n";
+  }
+  // Every step shows up, in its order; 6 and 20 name their places.
+  size_t at = 0;
+  for (int step : {4, 5, 6, 7, 8, 9, 10, 11, -11, 12, 13, 14, 15, 16, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28, 32, 33,
+                   34, 35, 37, 38}) {
+    std::string text = TutorialInstruction(step);
+    if (step == 6 || step == 20) text = text.substr(0, text.size() - 1);
+    const size_t found = seen.find("label \"" + text, at);
+    ASSERT_NE(found, std::string::npos) << "step " << step << " after\n" << seen.substr(at);
+    at = found;
+  }
+  // The steps that only mark: the save slot, the save screen's Back, the ability screen's Back.
+  EXPECT_TRUE(Has(seen, "marker 204 92 62x28"));
+  EXPECT_TRUE(Has(seen, "marker 120 378 120x32"));
+  EXPECT_TRUE(Has(seen, "marker 249 540 110x32"));
+  EXPECT_FALSE(Has(TopWindow(dumps.back()), "panel #Tutorial")) << "Cancel at the last step ends it without a question";
+  EXPECT_FALSE(Has(TopWindow(dumps.back()), "Turn tutorial off?"));
+}
+
 }  // namespace
 }  // namespace qm

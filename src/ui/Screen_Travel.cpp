@@ -184,7 +184,7 @@ void Screen_Travel::BuildTutorial() {
       case 23: return button(5);
       case 25: return button(6);
       case 27: return button(7);
-      case 28: return options_->visible ? option(CurrentTutorial().instruction == "Click on \"Save a game\" button." ? 0 : 4)
+      case 28: return options_->visible ? option(CurrentTutorial().instruction == TutorialInstruction(28) ? 0 : 4)
                                         : button(7);
       case 32: return ship_->rect;
       case 34: return portrait_->rect;

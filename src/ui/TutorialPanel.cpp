@@ -21,7 +21,9 @@ std::vector<TutorialPanel*>& Panels() {
 // The click-here marker: a gold frame around the control with an arrow over it.
 class Marker : public Control {
  public:
+  bool lit = true;  // blinks while it stays on its control
   void Draw(const Window&, int ox, int oy) const override {
+    if (!lit) return;
     const Rect r{ox + rect.x, oy + rect.y, rect.w, rect.h};
     for (int i = 0; i < 3; ++i) FrameRect({r.x - i, r.y - i, r.w + 2 * i, r.h + 2 * i}, kGold);
     const int cx = r.x + r.w / 2, top = r.y - 22;
@@ -124,6 +126,7 @@ void TutorialPanel::Refresh() {
   const bool marking = m.w > 0 && m.h > 0;
   if (marking) marker_->rect = m;
   if (marking && !marking_) {
+    static_cast<Marker*>(marker_)->lit = true;
     marker_->Show(true);
     window_.StartTimer(kBlinkTimer, 1000, [this] { Blink(); });
   } else if (!marking) {
@@ -134,6 +137,10 @@ void TutorialPanel::Refresh() {
   Invalidate();
 }
 
-void TutorialPanel::Blink() { marker_->Show(!marker_->visible); }
+void TutorialPanel::Blink() {
+  auto* m = static_cast<Marker*>(marker_);
+  m->lit = !m->lit;
+  Invalidate();
+}
 
 }  // namespace qm::ui
