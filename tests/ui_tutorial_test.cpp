@@ -72,6 +72,19 @@ TEST_F(TutorialPlay, LeavingTheGameEndsTheTutorial) {
   EXPECT_EQ(qm::Run.TutorialStep, 0) << "a later game is never held back by it";
 }
 
+TEST_F(TutorialPlay, ALoadEndsTheTutorialAndItsPanes) {
+  // Saved and loaded again at once; the dialogs on the way are answered with Enter.
+  const auto d = Play(std::string(kStart) + "console save 1 Tutorial\nkey Return\nkey Return\nconsole load 1\n" +
+                      "key Return\nkey Return\nwait 100\ndump\n");
+  ASSERT_EQ(d.size(), 4u);
+  const size_t main = d[3].find("window Screen_Travel");
+  ASSERT_NE(main, std::string::npos) << d[3];
+  const std::string screen = d[3].substr(main, d[3].find("\nwindow ", main + 1) - main);
+  EXPECT_TRUE(Has(d[2].substr(d[2].find("window Screen_Travel")), "panel #Tutorial")) << "it ran before the load";
+  EXPECT_FALSE(Has(screen, "panel #Tutorial")) << "the loaded game runs without the tutorial: " << screen;
+  EXPECT_FALSE(Has(screen, "marker ")) << screen;
+}
+
 TEST_F(TutorialPlay, CancelAsksFirstAndNoKeepsThePane) {
   // The pane's "Cancel tutorial" on the main screen (pane at 8, 104).
   const auto t = Tops(std::string(kStart) + "click 153 386\ndump\nkey Escape\ndump\nclick 153 386\nkey Return\n" +
