@@ -96,8 +96,8 @@ TEST_F(SettingsAndCheats, EverySwitchChangedOnTheScreenIsKeptAfterARestartButThe
 TEST_F(SettingsAndCheats, TheOptionsPanelLeadsToTheSettingsAndTheKeysWorkThem) {
   // At each button sound on the main screen: the message timer the general data file holds.
   std::vector<int32_t> stored;
-  ui::TheFrontend().onPlaySound = [this, &stored](const std::string&) {
-    if (!ui::Top() || ui::Top()->Unit() != "Screen_Travel") return;
+  ui::TheFrontend().onPlaySound = [this, &stored](const std::string& wav) {
+    if (wav != "button.wav" || !ui::Top() || ui::Top()->Unit() != "Screen_Travel") return;
     std::ifstream in(dir_ / "GeneralData.int", std::ios::binary);
     in.seekg(510 * 4);
     int32_t v = 0;

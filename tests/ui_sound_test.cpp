@@ -64,5 +64,19 @@ TEST_F(UiSound, TheTradePopUpOpensAndClosesWithItsSounds) {
   EXPECT_NE(std::find(at, played.end(), "mini.wav"), played.end()) << "closing follows opening";
 }
 
+TEST_F(UiSound, TheMainScreensPopUpPanelsOpenAndCloseWithTheirSounds) {
+  std::vector<std::string> played;
+  ui::TheFrontend().onPlaySound = [&played](const std::string& wav) {
+    if (wav != "button.wav") played.push_back(wav);
+  };
+  // The options panel by its icon and Escape; the running mission's panel by the Missions icon and Escape.
+  Play("set Option.NoWarPopups 1\nclick 400 218\nkey Return\nkey Return\nkey Return\nkey Return\n"
+       "click 733 566\nkey Escape\nset ActiveMission[1] 1\nset ActiveMission[2] 19\nclick 400 566\nkey Escape\n"
+       "quit\n");
+  ui::TheFrontend().onPlaySound = nullptr;
+  const std::vector<std::string> expected = {"maxi.wav", "mini.wav", "maxi.wav", "mini.wav"};
+  EXPECT_EQ(played, expected);
+}
+
 }  // namespace
 }  // namespace qm

@@ -74,9 +74,13 @@ void MissionPanel::OnShow() {
   Run.MissionPanelVisible = true;
   MoveTo(PanelX(), kTop);
   Refresh();
+  UI().PlaySound("maxi.wav");  // the pop-up opens
 }
 
-void MissionPanel::OnClose() { Run.MissionPanelVisible = false; }
+void MissionPanel::OnClose() {
+  Run.MissionPanelVisible = false;
+  UI().PlaySound("mini.wav");
+}
 
 void MissionPanel::Refresh() {
   IntRow& m = Game.ActiveMission;

@@ -639,6 +639,7 @@ void Screen_Travel::Sensors() {
 void Screen_Travel::Galaxy() { OpenNested("Screen_GalaxyMap"); }
 
 void Screen_Travel::ShowOptions(bool on) {
+  if (on != options_->visible) UI().PlaySound(on ? "maxi.wav" : "mini.wav");  // the pop-up panel opens or closes
   Run.OptionsPanelVisible = on;
   options_->Show(on);
   tutorial_->Refresh();  // the marker moves between the options icon and the panel's buttons
