@@ -153,12 +153,7 @@ void Screen_Cheats::Destroy() {
 }
 
 void Screen_Cheats::Step(int delta) {
-  const int n = static_cast<int>(std::size(kKeyOrder));
-  int at = -1;
-  for (int i = 0; i < n; ++i)
-    if (kKeyOrder[i] == Hover()) at = i;
-  at = at < 0 ? (delta > 0 ? 0 : n - 1) : (at + delta + n) % n;
-  HoverItem(kKeyOrder[at]);
+  StepHover({std::begin(kKeyOrder), std::end(kKeyOrder)}, delta);
 }
 
 bool Screen_Cheats::KeyDown(SDL_Keycode key) {

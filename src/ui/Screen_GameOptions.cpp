@@ -127,15 +127,7 @@ void Screen_GameOptions::SaveAndClose() {
   Close();
 }
 
-void Screen_GameOptions::Step(int delta) {
-  const std::vector<int> order = KeyOrder();
-  const int n = static_cast<int>(order.size());
-  int at = -1;
-  for (int i = 0; i < n; ++i)
-    if (order[static_cast<size_t>(i)] == Hover()) at = i;
-  at = at < 0 ? (delta > 0 ? 0 : n - 1) : (at + delta + n) % n;
-  HoverItem(order[static_cast<size_t>(at)]);
-}
+void Screen_GameOptions::Step(int delta) { StepHover(KeyOrder(), delta); }
 
 bool Screen_GameOptions::KeyDown(SDL_Keycode key) {
   if (IsClosing()) return true;

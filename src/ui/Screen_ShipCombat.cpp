@@ -14,6 +14,7 @@
 #include "ui/ability_button.h"
 #include "ui/battle_quit.h"
 #include "ui/window_frontend.h"
+#include "ui/info_popup.h"
 
 namespace qm::ui {
 namespace {
@@ -171,14 +172,7 @@ void Screen_ShipCombat::BuildDeck() {
 }
 
 void Screen_ShipCombat::BuildInfo() {
-  info_ = &GlassPanel(*this, {198, 70, 400, 190}, "InfoPanel", {6, 12, 28, 246}, kGold);
-  info_->onClick = [this] { info_->Show(false); };
-  infoTopic_ = &info_->AddLabel({16, 12, 368, 22}, "", Title(15));
-  infoTopic_->style.color = kGold;
-  infoText_ = &info_->AddLabel({16, 40, 368, 120}, "", Body(12));
-  Label& close = info_->AddLabel({16, 166, 368, 14}, "Click here or press Escape to close.", Small(10));
-  close.style.color = kDim;
-  info_->visible = false;
+  info_ = std::make_unique<InfoPopup>(*this, 198, 165);
 }
 
 // A program that quits during a duel never closes the screen: its hooks go with it.
@@ -194,7 +188,7 @@ void Screen_ShipCombat::OnShow() {
   fe.onRefreshCombat = [this] { Refresh(); };
   StopTimers();
   for (Side& s : sides_) s.flash[0] = s.flash[1] = false;
-  info_->visible = false;
+  info_->Hide();
   ClearHover();
   lastSpeed_ = Sim.speed > 0 ? Sim.speed : 1;
   SetSpeed(Sim.speed);
@@ -232,7 +226,7 @@ void Screen_ShipCombat::SetSpeed(int speed) {
 }
 
 void Screen_ShipCombat::Press(int button) {
-  info_->Show(false);
+  info_->Hide();
   SimulatorPlayerAction(button);
   AfterRules();
 }
@@ -261,16 +255,14 @@ void Screen_ShipCombat::Flash(int side, int what) {
 }
 
 void Screen_ShipCombat::Leave() {
-  info_->Show(false);
+  info_->Hide();
   if (!AskYesNo("Leave the duel?", "Do you wish to leave the simulator? The duel ends without a result.")) return;
   StopTimers();
   Close();
 }
 
 void Screen_ShipCombat::Info(const std::string& topic, const std::string& text) {
-  infoTopic_->Set(topic);
-  infoText_->Set(text);
-  info_->Show(true);
+  info_->Show(topic, text);
 }
 
 void Screen_ShipCombat::Refresh() {
@@ -343,8 +335,8 @@ void Screen_ShipCombat::RefreshDeck() {
 
 bool Screen_ShipCombat::KeyDown(SDL_Keycode key) {
   if (key == SDLK_ESCAPE) {
-    if (info_->visible)
-      info_->Show(false);
+    if (info_->Visible())
+      info_->Hide();
     else
       Leave();
     return true;

@@ -9,11 +9,13 @@
 //
 // Keys: 1 ... 9, 0, -, = the abilities; F1-F4 the speeds, Left/Right one
 // speed down or up, Space pauses and resumes; Escape leaves the duel.
+#include <memory>
 #include <SDL.h>
 
 #include <array>
 #include <string>
 
+#include "ui/info_popup.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -70,9 +72,7 @@ class Screen_ShipCombat : public Window {
   std::array<Button*, 4> speeds_{};
   Label* round_ = nullptr;
   Label* strip_ = nullptr;
-  Panel* info_ = nullptr;
-  Label* infoTopic_ = nullptr;
-  Label* infoText_ = nullptr;
+  std::unique_ptr<InfoPopup> info_;
   int lastSpeed_ = 1;
 };
 

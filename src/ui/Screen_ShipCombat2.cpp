@@ -15,6 +15,7 @@
 #include "ui/battle_quit.h"
 #include "ui/screens.h"
 #include "ui/window_frontend.h"
+#include "ui/info_popup.h"
 #include "world/main_screen.h"
 #include "world/tutorial.h"
 
@@ -237,20 +238,7 @@ void Screen_ShipCombat2::BuildCompatibilityLines() {
 }
 
 void Screen_ShipCombat2::BuildInfoPanel() {
-  info_ = &AddPanel({197, 100, 400, 190});
-  info_->name = "InfoPanel";
-  info_->fill = {6, 12, 28, 246};
-  info_->border = kGold;
-  info_->onClick = [this] { HideInfo(); };
-  infoTopic_ = &info_->AddLabel({16, 12, 368, 22}, "", Title(15));
-  infoTopic_->name = "Info_Topic";
-  infoTopic_->style.color = kGold;
-  infoText_ = &info_->AddLabel({16, 40, 368, 120}, "", Body(12));
-  infoText_->name = "Info_Text";
-  Label& close = info_->AddLabel({16, 168, 368, 14}, "Click here or press Escape to close.", Small(10));
-  close.name = "Info_Close";
-  close.style.color = kDim;
-  info_->visible = false;
+  info_ = std::make_unique<InfoPopup>(*this, 197, 200);
 }
 
 // A program that quits during a battle never closes the screen: its hooks go with it.
@@ -270,7 +258,7 @@ void Screen_ShipCombat2::OnShow() {
     s.shownTopic.clear();
     s.shownText.clear();
   }
-  info_->visible = false;
+  info_->Hide();
   decoration_->Set(Game.FactionText[Game.Player[Pl::Faction]][FacT::Logo] + ".jpg");
   LayOutShips();
   RefreshDisplay();
@@ -466,24 +454,14 @@ void Screen_ShipCombat2::AskToQuit() {
 }
 
 void Screen_ShipCombat2::Info(const std::string& topic, const std::string& text) {
-  infoTopic_->Set(topic);
-  infoText_->Set(text);
-  // The panel grows with its text, up to the top of the message panels.
-  int w = 0, h = 0;
-  platform::MeasureText(text, infoText_->rect.w, infoText_->style, w, h);
-  const int textH = std::clamp(h, 20, 240);
-  infoText_->rect.h = textH;
-  info_->rect.h = 40 + textH + 30;
-  info_->rect.y = std::max(20, 200 - info_->rect.h / 2);
-  info_->children.back()->rect.y = info_->rect.h - 22;
-  info_->Show(true);
+  info_->Show(topic, text);
 }
 
-void Screen_ShipCombat2::HideInfo() { info_->Show(false); }
+void Screen_ShipCombat2::HideInfo() { info_->Hide(); }
 
 bool Screen_ShipCombat2::KeyDown(SDL_Keycode key) {
   if (key == SDLK_ESCAPE) {
-    if (info_->visible)
+    if (info_->Visible())
       HideInfo();
     else
       AskToQuit();

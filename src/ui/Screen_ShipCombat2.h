@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ui/TutorialPanel.h"
+#include "ui/info_popup.h"
 #include "ui/window.h"
 
 namespace qm::ui {
@@ -81,9 +82,7 @@ class Screen_ShipCombat2 : public Window {
   Label* turnLabel_ = nullptr;
   Label* hint_ = nullptr;
   Picture* decoration_ = nullptr;
-  Panel* info_ = nullptr;
-  Label* infoTopic_ = nullptr;
-  Label* infoText_ = nullptr;
+  std::unique_ptr<InfoPopup> info_;
   Panel* compatibility_ = nullptr;
   std::array<Label*, 7> statusLines_{};
   Label* compatibilityOff_ = nullptr;

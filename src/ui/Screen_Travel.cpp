@@ -25,6 +25,8 @@ constexpr int kPilotSize = 13;     // the pilot's rank and name in the status ba
 constexpr int kLabelWidth = 104;   // name labels, centred under their picture
 constexpr int kViewTop = 100, kViewBottom = 508;
 constexpr Color kBarFill{5, 9, 22, 248};
+// The command bar's button of item 1..7.
+constexpr Rect CommandButton(int item) { return {15 + (item - 1) * 111, kViewBottom + 36, 104, 44}; }
 constexpr Color kRule{70, 104, 150, 255};
 constexpr Color kPanelFill{8, 14, 30, 238};
 
@@ -174,18 +176,14 @@ void Screen_Travel::BuildTutorial() {
     return left;
   };
   tutorial_->markerAt = [this, placeOf](int step) -> Rect {
-    const auto button = [](int item) { return Rect{15 + (item - 1) * 111, kViewBottom + 36, 104, 44}; };
-    const auto option = [this](int entry) {
-      return Rect{options_->rect.x + 27, options_->rect.y + 44 + 40 * entry, 220, 34};
-    };
+    const auto button = CommandButton;
     switch (step) {
       case 4: return button(3);
       case 9: case -11: return button(4);
       case 23: return button(5);
       case 25: return button(6);
       case 27: return button(7);
-      case 28: return options_->visible ? option(CurrentTutorial().instruction == TutorialInstruction(28) ? 0 : 4)
-                                        : button(7);
+      case 28: return options_->visible ? OptionEntry(CurrentTutorial().afterSave ? 4 : 0) : button(7);
       case 32: return ship_->rect;
       case 34: return portrait_->rect;
       default: break;
@@ -205,15 +203,17 @@ void Screen_Travel::BuildTutorial() {
     }
   };
   tutorial_->reopenMarker = [this](TutorialScreen s) -> Rect {
-    const auto button = [](int item) { return Rect{15 + (item - 1) * 111, kViewBottom + 36, 104, 44}; };
     switch (s) {
-      case TutorialScreen::Trade: return button(3);
-      case TutorialScreen::Missions: return button(4);
-      case TutorialScreen::SaveLoad:
-        return options_->visible ? Rect{options_->rect.x + 27, options_->rect.y + 44, 220, 34} : button(7);
+      case TutorialScreen::Trade: return CommandButton(3);
+      case TutorialScreen::Missions: return CommandButton(4);
+      case TutorialScreen::SaveLoad: return options_->visible ? OptionEntry(0) : CommandButton(7);
       default: return {};
     }
   };
+}
+
+Rect Screen_Travel::OptionEntry(int entry) const {
+  return {options_->rect.x + 27, options_->rect.y + 44 + 40 * entry, 220, 34};
 }
 
 Panel& Screen_Travel::AddMarker(const char* name, Color color, bool ticks) {
@@ -299,7 +299,7 @@ void Screen_Travel::BuildCommandBar() {
   }).captionStyle = Caption(10);
 
   for (const Action& a : kActions) {
-    Button& b = AddButton(a.item, {15 + (a.item - 1) * 111, kViewBottom + 36, 104, 44}, "TravelScreen", a.caption,
+    Button& b = AddButton(a.item, CommandButton(a.item), "TravelScreen", a.caption,
                           [this, item = a.item] {
                             switch (item) {
                               case 1: TravelAction(); break;

@@ -38,6 +38,8 @@ class Screen_Travel : public Window {
   void BuildTargetPanel();
   void BuildOptionsPanel();
   void BuildTutorial();
+  // The options panel's entry 0..4 ("Save a game" .. "Return to game"), window coordinates.
+  Rect OptionEntry(int entry) const;
   Panel& AddMarker(const char* name, Color color, bool ticks);
 
   void Layout();

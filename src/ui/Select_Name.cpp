@@ -36,15 +36,12 @@ Select_Name::Select_Name() : Window("Select_Name", 373, 550) {
   TextStyle hint = Small(10);
   AddLabel({24, 416, 325, 30}, "Type your name; Enter continues. At most 30 characters.", hint);
   auto& go = AddButton(3, {116, 496, 140, 36}, "SelectName", "Continue", [this] {
+    TutorialHook(TutorialEvent::NameContinue);
     Game.PlayerName = name_->text == kPrompt ? "Incognito" : SanitizeTypedName(name_->text);
     Game.Player[Pl::Profession] = 1;
     Close();
   });
   SetDefault(&go);
-  go.onClick = [this, done = go.onClick] {
-    TutorialHook(TutorialEvent::NameContinue);
-    done();
-  };
   tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Name, TutorialPanel::Place{-210, 120});
 }
 

@@ -57,12 +57,11 @@ Select_Profession::Select_Profession() : Window("Select_Profession", 800, 600) {
   ship_->onClick = [this] { ShowShipInfo(); };
   shipName_ = &AddLabel({282, 512, 300, 20}, "", Link(), kShip);
   shipName_->onClick = [this] { ShowShipInfo(); };
-  auto& go = AddButton(kContinue, {627, 544, 140, 36}, "SelectProfession", "Continue", [this] { Close(); });
-  SetDefault(&go);
-  go.onClick = [this, done = go.onClick] {
+  auto& go = AddButton(kContinue, {627, 544, 140, 36}, "SelectProfession", "Continue", [this] {
     TutorialHook(TutorialEvent::ProfessionContinue);
-    done();
-  };
+    Close();
+  });
+  SetDefault(&go);
   tutorial_ = std::make_unique<TutorialPanel>(*this, TutorialScreen::Profession, TutorialPanel::Place{588, 236});
 }
 

@@ -54,14 +54,11 @@ Select_Race::Select_Race() : Window("Select_Race", 793, 600) {
   story_ = &AddLabel({404, 212, 369, 326}, "", Body(11));
 
   auto& go = AddButton(5, {627, 544, 140, 36}, "SelectRace", "Continue", [this] {
+    TutorialHook(TutorialEvent::FactionContinue);
     Game.Player[Pl::Portrait] = 0;
     Close();
   });
   SetDefault(&go);
-  go.onClick = [this, done = go.onClick] {
-    TutorialHook(TutorialEvent::FactionContinue);
-    done();
-  };
 
   // The compatibility mode spells out the choice and how to change it.
   TextStyle line = Small(10);

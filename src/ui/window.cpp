@@ -451,6 +451,16 @@ void Window::Focus(TextField* f) {
   Invalidate();
 }
 
+void Window::StepHover(const std::vector<int>& order, int delta) {
+  const int n = static_cast<int>(order.size());
+  if (n == 0) return;
+  int at = -1;
+  for (int i = 0; i < n; ++i)
+    if (order[static_cast<size_t>(i)] == Hover()) at = i;
+  at = at < 0 ? (delta > 0 ? 0 : n - 1) : (at + delta + n) % n;
+  HoverItem(order[static_cast<size_t>(at)]);
+}
+
 void Window::HoverItem(int k) {
   if (hover_ == k) return;
   hover_ = k;  // the previous item shows its normal picture again when drawn

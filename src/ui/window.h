@@ -253,6 +253,9 @@ class Window {
   int Hover() const { return hover_; }
   void HoverItem(int k);
   void ClearHover();
+  // Moves the hover to the next (delta 1) or previous (-1) item of `order`,
+  // wrapping round; with nothing highlighted it starts at the first or last.
+  void StepHover(const std::vector<int>& order, int delta);
 
   // Repeating timers on the event loop; `covered` lets a timer run under other windows.
   void StartTimer(int id, int intervalMs, std::function<void()> fn, bool covered = false);

@@ -33,6 +33,12 @@ struct StepInfo {
 };
 
 using S = TutorialScreen;
+// Steps 10 and 11 (choosing the offer, then accepting it) say the same.
+constexpr const char* kChooseMission = "Click on the 2nd available mission and afterwards on \"Accept mission\".";
+constexpr const char* kMissionBoard =
+    "Here you can see the missions available in this system. In the beginning you can only accept three different "
+    "kinds of missions, but later many more will become available.  We wanted to have some action so choose the "
+    "\"Search and Destroy\" mission at the left bottom part of the screen.";
 const StepInfo kSteps[] = {
     {1, S::Faction, "Click on one of the faction pictures at the top left and click on \"Continue\".",
      "On this screen you can choose your faction. There are four factions available in the game. Each has it\u00b4s "
@@ -66,14 +72,8 @@ const StepInfo kSteps[] = {
      "Now it\u00b4s time for some action! Let\u00b4s accept a combat mission. While the profession Mercenary is best "
      "suited for this style of playing all other professions (except maybe the pure trader) are able to fulfill "
      "missions from time to time as well."},
-    {10, S::Missions, "Click on the 2nd available mission and afterwards on \"Accept mission\".",
-     "Here you can see the missions available in this system. In the beginning you can only accept three different "
-     "kinds of missions, but later many more will become available.  We wanted to have some action so choose the "
-     "\"Search and Destroy\" mission at the left bottom part of the screen."},
-    {11, S::Missions, "Click on the 2nd available mission and afterwards on \"Accept mission\".",
-     "Here you can see the missions available in this system. In the beginning you can only accept three different "
-     "kinds of missions, but later many more will become available.  We wanted to have some action so choose the "
-     "\"Search and Destroy\" mission at the left bottom part of the screen."},
+    {10, S::Missions, kChooseMission, kMissionBoard},
+    {11, S::Missions, kChooseMission, kMissionBoard},
     {kAfterAccept, S::Main, "Click on the mission icon in the control panel below again.",
      "You have accepted your first mission. During the game you can get more information about the current mission "
      "by clicking on the mission icon again. This icon is multi-functional. If you have a mission it will bring up a "
@@ -306,7 +306,8 @@ TutorialView CurrentTutorial() {
   const int s = System();
   if (n == 6) v.instruction += Game.LocationText[s][TutorialTradeTarget()][1] + " to start travelling.";
   if (n == 20) v.instruction += Game.LocationText[s][TutorialLandingPlanet()][1] + " by double-clicking on it.";
-  if (n == 28 && afterSave) {
+  v.afterSave = n == 28 && afterSave;
+  if (v.afterSave) {
     v.explanation = "Good. Now let\u00b4s close this screen again.";
     v.instruction = "Click on \"Return to game\".";
   }

@@ -30,6 +30,7 @@ struct TutorialView {
   TutorialScreen screen = TutorialScreen::None;
   std::string explanation;
   std::string instruction;  // empty for the steps that only show the marker
+  bool afterSave = false;   // step 28 again after saving: it asks for "Return to game"
 };
 
 void StartTutorial();
