@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/art/art_kit.h"
+#include "art/art_kit.h"
 
 namespace {
 

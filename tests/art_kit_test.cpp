@@ -15,8 +15,8 @@
 #include "catalogue/equipment.h"
 #include "catalogue/equipment_limits.h"
 #include "catalogue/ships.h"
-#include "ui/art/art_kit.h"
-#include "ui/art/paint.h"
+#include "art/art_kit.h"
+#include "art/paint.h"
 
 namespace qm::art {
 namespace {

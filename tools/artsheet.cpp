@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/art/art_kit.h"
+#include "art/art_kit.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "ui/art/art_kit.h"
+#include "art/art_kit.h"
 
 namespace qm::platform {
 

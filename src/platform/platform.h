@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/art/art_kit.h"
+#include "art/art_kit.h"
 
 namespace qm::platform {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 namespace {

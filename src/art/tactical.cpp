@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 namespace {

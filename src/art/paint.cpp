@@ -1,4 +1,4 @@
-#include "ui/art/paint.h"
+#include "art/paint.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/art/ship_shape.h"
+#include "art/ship_shape.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 namespace {

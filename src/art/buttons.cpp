@@ -9,7 +9,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 namespace {

@@ -6,9 +6,9 @@
 #include <array>
 #include <cmath>
 
-#include "ui/art/families.h"
-#include "ui/art/ship_shape.h"
-#include "ui/art/ship_side.h"
+#include "art/families.h"
+#include "art/ship_shape.h"
+#include "art/ship_side.h"
 
 namespace qm::art {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/art/paint.h"
+#include "art/paint.h"
 
 namespace qm::art {
 

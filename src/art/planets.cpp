@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 namespace {

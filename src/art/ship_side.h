@@ -3,8 +3,8 @@
 // v from the top (-0.5) to the bottom (0.5) of the ship's box.
 #include <cairo.h>
 
-#include "ui/art/paint.h"
-#include "ui/art/ship_shape.h"
+#include "art/paint.h"
+#include "art/ship_shape.h"
 
 namespace qm::art {
 

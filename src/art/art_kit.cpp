@@ -1,6 +1,6 @@
 // The art kit's entry point: takes the picture name apart, asks the families
 // in order which one draws it, and hands back the pixels.
-#include "ui/art/art_kit.h"
+#include "art/art_kit.h"
 
 #include <cairo.h>
 
@@ -9,7 +9,7 @@
 #include <cctype>
 #include <climits>
 
-#include "ui/art/families.h"
+#include "art/families.h"
 
 namespace qm::art {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/art/paint.h"
+#include "art/paint.h"
 
 namespace qm::art {
 
