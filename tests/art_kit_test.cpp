@@ -13,7 +13,7 @@
 
 #include "catalogue/career.h"
 #include "catalogue/equipment.h"
-#include "catalogue/equipment_limits.h"
+#include "state/equipment_limits.h"
 #include "catalogue/ships.h"
 #include "art/art_kit.h"
 #include "art/paint.h"

@@ -6,7 +6,7 @@
 
 #include "catalogue/career.h"
 #include "catalogue/equipment.h"
-#include "catalogue/equipment_limits.h"
+#include "state/equipment_limits.h"
 #include "catalogue/ships.h"
 #include "combat/boarding.h"
 #include "combat/combat_state.h"

@@ -6,7 +6,7 @@
 // lookup is total and gives 0 or an empty text for unknown arguments.
 #include <string>
 
-#include "catalogue/equipment_limits.h"
+#include "state/equipment_limits.h"
 
 namespace qm {
 

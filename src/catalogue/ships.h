@@ -4,6 +4,8 @@
 // stat, speciality or faction gives 0 or an empty text.
 #include <string>
 
+#include "state/game_state.h"
+
 namespace qm {
 
 // Stat numbers of shipStat.
@@ -15,9 +17,7 @@ enum : int {
 };
 }
 
-// Ship types 1..19; -1 is the starbase; 0 means no ship.
-constexpr int kShipTypes = 19;
-constexpr int kStarbase = -1;
+// Ship types 1..kShipTypes and the starbase (kStarbase) are numbered with the game state.
 
 // Ship special ability ids (stat Speciality) that change equipment numbers.
 namespace ShipSpecial {

@@ -227,6 +227,9 @@ bool Exchange(int mode) {
 
 void ResetBoarding() { Boarding = BoardingState{}; }
 
+// A new game empties the boarding tables along with the saved state.
+static const bool kResetsWithGame = (AddStateResetHook(&ResetBoarding), true);
+
 void StartBoarding() {
   ResetBoarding();
   auto& p = S();

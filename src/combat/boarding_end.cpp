@@ -14,9 +14,8 @@
 #include "state/game_state.h"
 #include "state/sound_requests.h"
 #include "state/random.h"
-#include "world/crew.h"
-#include "world/missions.h"
-#include "world/money.h"
+#include "combat/world_hooks.h"
+#include "state/money_format.h"
 
 namespace qm {
 namespace {
@@ -37,8 +36,8 @@ void TakeOverShip(int type, int faction) {
   s[Sh::Ecm] = upgradeOption(cls, Category::Ecm, 1);
   s[Sh::CargoCapacity] = cargoCapacity(type, s[Sh::CargoSpace]);
   s[Sh::ShieldEnergy] = maxShields(type, s[Sh::Engines], s[Sh::CargoSpace]);
-  RegenerateMissionBoards();
-  sendAwayCrewBeyondMaximum();
+  WorldHooks().regenerateMissionBoards();
+  WorldHooks().sendAwayCrewBeyondMaximum();
 }
 
 void SellOrKeep(int type, int faction) {
@@ -70,12 +69,12 @@ void PassengersOfContact(const IntRow& r) {
   const int kind = r[3], sp = r[9];
   const int system = Game.Ship[Sh::System];
   if (kind == 3 && sp == 2) {
-    GainMoney(2 * value);
+    WorldHooks().gainMoney(2 * value);
     Notify("Reward", "You have captured a famous pirate! The government pays you a reward of $ " + FormatMoney(2 * value),
            "Crew_Rogue.jpg");
   } else if (kind == 1 && sp == 2) {
     const int64_t ransom = 3 * value + Random(static_cast<int>(value));
-    GainMoney(ransom);
+    WorldHooks().gainMoney(ransom);
     Notify("VIP", "You have captured a VIP! You are able to press a ransom of $ " + FormatMoney(ransom) + " for him.",
            "Trader.jpg");
   } else if (kind == 2 && sp == 2) {
@@ -86,7 +85,7 @@ void PassengersOfContact(const IntRow& r) {
                                        " for him or turn him over to the government for interrogation?",
                                    "Ransom", "Capture");
     if (choice == 1) {
-      GainMoney(ransom);
+      WorldHooks().gainMoney(ransom);
       Notify("Ransom!", "You decide to rather take the ransom instead of supporting your faction.");
     } else {
       SupportWarEffort(system);

@@ -8,7 +8,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/promotion.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 
@@ -24,8 +24,8 @@ void Victory() {
   Sound("Explosion_Ship.wav");
   Modal("Well done!", "The shields of the enemy ship collapse and the vessel explodes!", "explosion.jpg");
   if (ShipClass(type) > ShipClass(Game.Ship[Sh::ShipType]) && e[Sh::ShipFaction] != Game.Player[Pl::Faction])
-    AwardSilverStar();
-  if (type == kStarbase && Game.Player[Pl::GoldStar] == 0) AwardGoldStar();
+    WorldHooks().awardSilverStar();
+  if (type == kStarbase && Game.Player[Pl::GoldStar] == 0) WorldHooks().awardGoldStar();
   GainExperienceWithMessage(ExperienceValue(type));
   LootEnemyHold(true);
   EndCombat();

@@ -7,7 +7,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/death.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 namespace {
@@ -110,7 +110,7 @@ void FightAnnouncedBattle() {
 
 void HandleLostShip() {
   if (Game.Ship[Sh::Alive] > 0) return;
-  HandleDeath();
+  WorldHooks().handleDeath();
   if (Game.Ship[Sh::Alive] <= 0) Run.GameEnded = true;
 }
 

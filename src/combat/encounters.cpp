@@ -14,7 +14,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/day_cycle.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 namespace {
@@ -73,8 +73,8 @@ void OpenLifepod(int system) {
   int empty = 0;
   for (int p = 1; p <= kObjectPlaces; ++p) empty += Game.SpaceObjects[system][p][Obj::Present] <= 0;
   if (empty > 0) {
-    SpawnSpaceObject(system);
-    SpawnSpaceObject(system);
+    WorldHooks().spawnSpaceObject(system);
+    WorldHooks().spawnSpaceObject(system);
     Notify("Lifepod:",
            "You open the lifepod. The crew is dead, but you are able to download information about hidden "
            "locations.",

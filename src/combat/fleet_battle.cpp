@@ -115,6 +115,9 @@ int StrikeBase(int role) {
 
 void ResetFleetBattle() { Fleet = FleetState{}; }
 
+// A new game empties the fleet battle along with the saved state.
+static const bool kResetsWithGame = (AddStateResetHook(&ResetFleetBattle), true);
+
 int EnemyShipsLeft() {
   int n = 0;
   for (int k = 1; k <= kFleetSize; ++k) n += Fleet.enemy[k].present > 0;

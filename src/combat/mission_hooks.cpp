@@ -2,7 +2,7 @@
 
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/missions.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 namespace {
@@ -40,9 +40,9 @@ void MissionTargetDestroyed(int row) {
   IntRow& r = Game.SystemShips[row];
   if (r[kTargetMark] != 1) return;
   r[kTargetMark] = 0;
-  if (!CompleteBountyOnSensors()) FailAbductionOnSensors();
+  if (!WorldHooks().completeBountyOnSensors()) WorldHooks().failAbductionOnSensors();
 }
 
-void MissionTargetCaptured() { CompleteAbductionByBoarding(); }
+void MissionTargetCaptured() { WorldHooks().completeAbductionByBoarding(); }
 
 }  // namespace qm

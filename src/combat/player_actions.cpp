@@ -7,7 +7,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/tutorial.h"
+#include "combat/world_hooks.h"
 
 namespace qm::combat {
 namespace {
@@ -150,11 +150,7 @@ void PlayerAction(int id) {
   CarryOutPlayerAction(id);
   // An action carried out costs its action points; the tutorial follows the ones it asks for.
   if (s[Cb::AP] < apBefore || Combat.CombatEnded) {
-    const TutorialEvent e = id == Ab::FireGuns       ? TutorialEvent::GunsFired
-                            : id == Ab::FireMissiles ? TutorialEvent::MissileFired
-                            : id == Ab::Ecm          ? TutorialEvent::EcmFired
-                                                     : TutorialEvent::AbilityUsed;
-    TutorialHook(e, id);
+    WorldHooks().playerActed(id);
   }
   RefreshCombatDisplay();
   CheckCombatEnd();

@@ -9,13 +9,13 @@
 #include "combat/combat_state.h"
 #include "combat/encounter_draw.h"
 #include "combat/mission_hooks.h"
-#include "world/missions.h"
 #include "combat/ship_combat.h"
 #include "combat/spoils.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/money.h"
+#include "combat/world_hooks.h"
+#include "state/money_format.h"
 
 namespace qm {
 namespace {
@@ -100,9 +100,9 @@ void SettleDestroyedContact(int k, const IntRow& r) {
            "one step closer to victory.");
   }
   const int bounty = ExperienceValue(r[2]);
-  if (r[3] == Pirate && r[9] == 1) GainMoney(bounty);
+  if (r[3] == Pirate && r[9] == 1) WorldHooks().gainMoney(bounty);
   if (r[3] == Pirate && r[9] == 2) {
-    GainMoney(2LL * bounty);
+    WorldHooks().gainMoney(2LL * bounty);
     Notify("Bounty!", "There has been a bounty of $ " + FormatMoney(2LL * bounty) +
                           " put on this vessel. Congratulations!");
   }
@@ -121,12 +121,12 @@ ScanView SelectScanRecord(int k) {
   const int type = r[2], faction = r[5];
   ScanView v;
   if (TargetOfNamedMission(r))
-    v.name = MissionTargetName() + " (" + shipName(type) + ")";
+    v.name = WorldHooks().missionTargetName() + " (" + shipName(type) + ")";
   else
     v.name = Game.FactionText[faction][FacT::FullName] + " " + shipName(type) + " " + ClassWord(type);
   if (r[3] == Civilian) v.description = CivilianScanText(k);
   if (r[3] == Military) v.description = MilitaryScanText(k);
-  if (r[3] == Pirate) v.description = PirateScanText(k, r[9] == 2, TargetOfNamedMission(r) ? MissionTargetName() : "");
+  if (r[3] == Pirate) v.description = PirateScanText(k, r[9] == 2, TargetOfNamedMission(r) ? WorldHooks().missionTargetName() : "");
   v.speciality = SpecialityLine(r);
   v.picture = shipPictureName(type, faction) + "_scene.jpg";
   return v;

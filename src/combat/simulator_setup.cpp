@@ -6,7 +6,7 @@
 #include "combat/simulator.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
-#include "world/new_game.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 
@@ -36,7 +36,7 @@ void ApplyPlayerChoices() {
   const int expertise = Game.Player[Pl::Profession];
   Game.Player[Pl::Faction] = kDuelFaction;
   if (!Sim.worldCreated) {
-    InitialiseWorld();
+    WorldHooks().initialiseWorld();
     Sim.worldCreated = true;
   }
   s[Sh::Alive] = 1;

@@ -8,7 +8,8 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/money.h"
+#include "combat/world_hooks.h"
+#include "state/money_format.h"
 
 namespace qm {
 
@@ -86,7 +87,7 @@ void CountKill(int type) {
 int ExperienceValue(int type) { return Saturate(static_cast<int64_t>(shipStat(type, Stat::BountyValue)) * 20); }
 
 void GainExperienceWithMessage(int64_t amount) {
-  GainExperience(amount);
+  WorldHooks().gainExperience(amount);
   Notify(6, "Experience", "You receive some experience points. The more you have the more likely you will be promoted.",
          Game.FactionText[Game.Player[Pl::Faction]][FacT::Logo] + ".jpg");
 }

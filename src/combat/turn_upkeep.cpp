@@ -8,7 +8,7 @@
 #include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "world/tutorial.h"
+#include "combat/world_hooks.h"
 
 namespace qm {
 
@@ -134,7 +134,7 @@ void StartPlayerTurn() {
   CheckCombatEnd();
   if (Combat.CombatEnded) return;  // the battle is over: no offer, no hook on a closed screen
   OfferBoarding();
-  TutorialHook(TutorialEvent::TurnEnded);
+  WorldHooks().turnEnded();
 }
 
 void RunEnemyTurn() {

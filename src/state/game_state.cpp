@@ -1,10 +1,7 @@
 #include "state/game_state.h"
 
 #include <limits>
-
-#include "combat/boarding.h"
-#include "combat/combat_state.h"
-#include "combat/fleet_battle.h"
+#include <vector>
 
 namespace qm {
 
@@ -12,13 +9,28 @@ GameState Game;
 RunState Run;
 GeneralData General;
 
+namespace {
+
+// Held in a function so that hooks handed in during static initialisation
+// always find it built.
+std::vector<void (*)()>& ResetHooks() {
+  static std::vector<void (*)()> hooks;
+  return hooks;
+}
+
+}  // namespace
+
+void AddStateResetHook(void (*reset)()) {
+  for (auto* h : ResetHooks())
+    if (h == reset) return;
+  ResetHooks().push_back(reset);
+}
+
 void ResetGameState() {
   // Saved tables empty, the date back at day 1.
   Game = GameState{};
   Game.StarDate = 1;
-  ResetCombatTables();
-  ResetBoarding();
-  ResetFleetBattle();
+  for (auto* reset : ResetHooks()) reset();
 
   Run.CurrentSystem = 0;
   Run.SelectedLocation = 0;

@@ -16,7 +16,18 @@ constexpr int kNewsEntries = 20;    // news entries 1..20
 constexpr int kSystemShipRows = 10; // ships present in the current system 1..10
 constexpr int kCommodities = 18;    // commodities 1..18, 13..18 contraband
 constexpr int kFactions = 4;        // factions 1..4, 0 = pirates
+constexpr int kShipTypes = 19;      // ship types 1..19; -1 is the starbase; 0 means no ship
+constexpr int kStarbase = -1;
 
+// Fields of a mission offer (Missions[system][slot]) and of ActiveMission.
+namespace Mis {
+enum : int {
+  Active = 1, Type = 2, Reward = 3, Location = 6, System = 7, Object = 8, Party = 9,
+  Nav1Location = 10, CallSign = 10,  // Bounty and Abduction keep the call sign where others keep navpoint 1
+  Nav1System = 11, Nav2Location = 12, Nav2System = 13, Nav3Location = 14, Nav3System = 15,
+  CampaignSystem = 20, TextVariant = 30
+};
+}
 // Fields of a LocationData row.
 namespace Loc {
 enum : int { Exists = 1, Owner = 2, Kind = 3, Target = 4, JumpDays = 5, X = 11, Y = 12, Picture = 13, Special = 14 };
@@ -170,8 +181,13 @@ extern GameState Game;
 extern RunState Run;
 extern GeneralData General;
 
-// Empties the state before a new game.
+// Empties the state before a new game, then the tables other modules keep
+// beside it (the battles' own, for one), through the hooks they handed in.
 void ResetGameState();
+
+// A module with tables of its own beside the saved state hands in how to empty
+// them; ResetGameState calls every such hook, in the order they came.
+void AddStateResetHook(void (*reset)());
 
 // The player's age in years: StarDate / 360 + 22, or 20 under the age-freeze cheat.
 int Age();

@@ -10,8 +10,7 @@
 #include <span>
 #include <string>
 
-#include "catalogue/equipment_limits.h"
-#include "catalogue/ships.h"
+#include "state/equipment_limits.h"
 #include "state/savegame.h"
 
 namespace qm {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "catalogue/equipment_limits.h"
+#include "state/equipment_limits.h"
 #include "catalogue/ships.h"
 #include "platform/text.h"
 #include "state/frontend.h"

@@ -3,19 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "state/game_state.h"
 #include "state/tables.h"
 
 namespace qm {
 
-// Fields of a mission offer (Missions[system][slot]) and of ActiveMission.
-namespace Mis {
-enum : int {
-  Active = 1, Type = 2, Reward = 3, Location = 6, System = 7, Object = 8, Party = 9,
-  Nav1Location = 10, CallSign = 10,  // Bounty and Abduction keep the call sign where others keep navpoint 1
-  Nav1System = 11, Nav2Location = 12, Nav2System = 13, Nav3Location = 14, Nav3System = 15,
-  CampaignSystem = 20, TextVariant = 30
-};
-}
 constexpr int kMissionTypes = 27;
 // LocationData field: 1 once the running Analysis mission has this planet's prices.
 constexpr int kMarketDataTaken = 30;

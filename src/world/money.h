@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "state/money_format.h"
+
 namespace qm {
 
 // Credits += amount with the reward abilities, then the main screen refreshes.
 void GainMoney(int64_t amount);
 // Experience += amount with the fame abilities, then the promotion check runs.
 void GainExperience(int64_t amount);
-// "1,234,567,890", "-4,500", "999": every group of three digits, sign kept.
-std::string FormatMoney(int64_t value);
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include "catalogue/ships.h"
 #include "state/cp1252.h"
 #include "state/game_state.h"
+#include "world/combat_hooks.h"
 #include "world/day_cycle.h"
 #include "world/shipyard.h"
 #include "world/world_table.h"
@@ -89,6 +90,7 @@ void RevealAllHideouts() {
 }
 
 void InitialiseWorld() {
+  ConnectCombatToWorld();  // idempotent; keeps the battles' hooks linked into every program with a world
   for (int c = 1; c <= 100; ++c) Game.Cargo[c] = 0;
   Game.StarDate = 1;
   Run.AgeFreeze = false;
