@@ -1,11 +1,16 @@
 // The command line of both programs: the options each takes, --help and
-// --version, and the console's command list.
+// --version, the console's command list and its manual page, and where an
+// installed program finds its data folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 
 #include "cli/console.h"
+#include "cli/install_paths.h"
 #include "cli/options.h"
 #include "version.h"
 
@@ -26,6 +31,13 @@ std::string ConsoleHelp() {
   return out.str();
 }
 
+std::string ManPage(const std::string& name) {
+  std::ifstream in(std::string(QM_SOURCE_DIR) + "/man/" + name);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 TEST(ConsoleHelp, ListsEveryCommandOfTheTableOnceWithItsUsage) {
   const CommandTable commands = ConsoleCommands();
   ASSERT_GT(commands.size(), 40u);
@@ -41,6 +53,26 @@ TEST(ConsoleHelp, ListsEveryCommandOfTheTableOnceWithItsUsage) {
   // The commands the help used to forget are there.
   for (const char* name : {"duel", "pilot", "act", "end", "scan", "board", "fleet"})
     EXPECT_TRUE(names.count(name)) << name;
+}
+
+TEST(ConsoleHelp, TheManualPageDescribesEveryCommandAndOption) {
+  const std::string page = ManPage("quellmark-cli.6");
+  ASSERT_FALSE(page.empty()) << "man/quellmark-cli.6 is missing";
+  for (const Command& c : ConsoleCommands()) {
+    // ".B name", ".BI name ...", ".BR name ..." or a two-word form such as ".B bar drink".
+    const std::regex entry("\\n\\.B[IR]? \"?" + c.name + "[ \"\\n]");
+    EXPECT_TRUE(std::regex_search(page, entry)) << "the manual page leaves out the command " << c.name;
+  }
+  const std::string gamePage = ManPage("quellmark.6");
+  for (const OptionInfo& o : CommandLineOptions()) {
+    std::string escaped = std::regex_replace(std::string(o.name), std::regex("-"), "\\-");
+    if (o.consoleHelp) {
+      EXPECT_NE(page.find(escaped), std::string::npos) << "quellmark-cli.6 leaves out " << o.name;
+    }
+    if (o.gameHelp) {
+      EXPECT_NE(gamePage.find(escaped), std::string::npos) << "quellmark.6 leaves out " << o.name;
+    }
+  }
 }
 
 TEST(Options, EachProgramTakesItsOwnOptionsAndTheHelpNamesThemAll) {
@@ -90,6 +122,25 @@ TEST(Options, VersionNamesTheVersionTheCommitAndTheBuildType) {
   EXPECT_NE(v.find(QUELLMARK_COMMIT), std::string::npos);
   EXPECT_NE(v.find(std::string(QUELLMARK_BUILD_TYPE) + " build)"), std::string::npos) << v;
   EXPECT_STRNE(QUELLMARK_COMMIT, "");
+}
+
+TEST(InstallPaths, TheDataFolderFollowsTheProgramWhereverItIsInstalled) {
+  EXPECT_EQ(FolderBeside("/usr/local/bin/quellmark", "../share/quellmark"), "/usr/local/share/quellmark");
+  EXPECT_EQ(FolderBeside("/home/ada/games/q/bin/quellmark", "../share/quellmark/"),
+            "/home/ada/games/q/share/quellmark");
+  EXPECT_EQ(FolderBeside("/opt/q/games/quellmark", "../../share/quellmark"), "/opt/share/quellmark");
+  EXPECT_EQ(FolderBeside("/opt/q/bin/quellmark", "/srv/quellmark"), "/srv/quellmark") << "absolute stays";
+  EXPECT_EQ(FolderBeside("", "../share/quellmark"), "");
+  EXPECT_EQ(FolderBeside("/opt/q/bin/quellmark", ""), "");
+
+  // This test program is its own executable: the data folder is found beside it.
+  const std::string self = ExecutablePath();
+  ASSERT_FALSE(self.empty());
+  EXPECT_EQ(std::filesystem::path(self).filename(), "command_line_test");
+  const std::string data = InstalledDataFolder();
+  EXPECT_EQ(data, FolderBeside(self, QM_DATA_FROM_BIN));
+  EXPECT_TRUE(std::filesystem::path(data).is_absolute()) << data;
+  EXPECT_EQ(std::filesystem::path(data).filename(), "quellmark");
 }
 
 }  // namespace

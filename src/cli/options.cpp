@@ -42,6 +42,8 @@ const std::vector<OptionInfo> kOptions = {
      [](CommandLine& o, const std::string& v, std::string&) { return o.dir = v, true; }},
     {"--data", "", "DIR", "pictures, music and sounds, searched before the working directory", nullptr,
      [](CommandLine& o, const std::string& v, std::string&) { return o.data = v, true; }},
+    {"--manual", "", "", "print where the player's manual (PDF) is and exit", nullptr,
+     [](CommandLine& o, const std::string&, std::string&) { return o.manual = true; }},
     {"--screenshot", "", "FILE", "write the main menu as PNG right after start-up, then exit", nullptr,
      [](CommandLine& o, const std::string& v, std::string&) { return o.screenshot = v, true; }},
     {"--ui-script", "", "FILE", "replay input from FILE (the commands are listed below)", nullptr,

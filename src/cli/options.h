@@ -12,6 +12,7 @@ namespace qm {
 struct CommandLine {
   bool help = false;
   bool version = false;
+  bool manual = false;  // the game: --manual
   bool seeded = false;
   uint64_t seed = 0;
   std::string dir;     // --dir: savegames and general data
