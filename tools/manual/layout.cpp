@@ -134,8 +134,9 @@ std::vector<Word> Layouter::Words(const std::string& text, const Style& s) const
       flush();
       gap = true;
     } else if (text[i] == '"') {
-      // Typographic quotes: opening after a blank or at the start, closing elsewhere.
-      piece += (piece.empty() && gap) ? "\u201c" : "\u201d";
+      // Typographic quotes: opening after a blank, a bracket or a dash, closing elsewhere.
+      const bool opening = piece.empty() ? gap : std::string("([{/\u2013\u2014").find(piece.back()) != std::string::npos;
+      piece += opening ? "\u201c" : "\u201d";
     } else if (text[i] == '\'') {
       piece += "\u2019";
     } else {

@@ -128,6 +128,15 @@ std::string Turns(int turns) {
   return turns <= 0 ? "\u2013" : std::to_string(turns);
 }
 
+// "Defense abilities" is "Defense" in a table's narrow tree column.
+std::string TreeName(int kind, int category) {
+  std::string name = AbilityCategoryName(kind, category);
+  const std::string tail = " abilities";
+  if (name.size() > tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0)
+    name.resize(name.size() - tail.size());
+  return name;
+}
+
 // The abilities one of which a tree position needs first.
 std::string Needs(int kind, int category, int position) {
   std::vector<std::string> names;
@@ -289,7 +298,7 @@ Table CombatAbilityTable() {
     for (int pos = 1; pos <= 10; ++pos) {
       const int id = TreeAbility(2, cat, pos);
       if (id == 0) continue;
-      t.rows.push_back({pos == 1 ? AbilityCategoryName(2, cat) : "", combatActionName(id), ActionCost(id),
+      t.rows.push_back({pos == 1 ? TreeName(2, cat) : "", combatActionName(id), ActionCost(id),
                         Turns(combatEffectTurns(id)), Needs(2, cat, pos), combatActionEffectText(id)});
     }
   return t;
@@ -301,7 +310,7 @@ Table NonCombatAbilityTable() {
     for (int pos = 1; pos <= 10; ++pos) {
       const int id = TreeAbility(1, cat, pos);
       if (id == 0) continue;
-      t.rows.push_back({pos == 1 ? AbilityCategoryName(1, cat) : "", TreeAbilityName(1, id), Needs(1, cat, pos),
+      t.rows.push_back({pos == 1 ? TreeName(1, cat) : "", TreeAbilityName(1, id), Needs(1, cat, pos),
                         abilityDescription(id)});
     }
   return t;
@@ -312,18 +321,18 @@ Table ProfessionTable() {
   for (int p = 1; p <= 6; ++p) {
     std::vector<std::string> actions;
     for (int id : professionCombatActions(p)) actions.push_back(combatActionName(id));
-    // The ship may differ by faction: list each ship with the factions that start in it.
-    std::vector<std::pair<int, std::vector<std::string>>> ships;
+    // The ship may differ by faction: list each ship, as the profession screen names
+    // it, with the factions that start in it.
+    std::vector<std::pair<std::string, std::vector<std::string>>> ships;
     for (int f = 1; f <= 4; ++f) {
-      const int type = professionStartShip(p, f);
-      auto it = std::find_if(ships.begin(), ships.end(), [&](const auto& s) { return s.first == type; });
-      if (it == ships.end()) ships.push_back({type, {FactionShort(f)}});
+      const std::string label = professionShipLabel(p, f);
+      auto it = std::find_if(ships.begin(), ships.end(), [&](const auto& s) { return s.first == label; });
+      if (it == ships.end()) ships.push_back({label, {FactionShort(f)}});
       else it->second.push_back(FactionShort(f));
     }
     std::vector<std::string> shipText;
-    for (const auto& [type, factions] : ships)
-      shipText.push_back(shipName(type) + " " + shipClassNameLower(type) +
-                         (ships.size() > 1 ? " (" + Join(factions, ", ") + ")" : ""));
+    for (const auto& [label, factions] : ships)
+      shipText.push_back(label + (ships.size() > 1 ? " (" + Join(factions, ", ") + ")" : ""));
     t.rows.push_back({professionName(p), Join(actions, ", "), abilityName(professionAbility(p)),
                       Join(shipText, "; ")});
   }
