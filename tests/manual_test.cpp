@@ -186,11 +186,12 @@ TEST(ManualTypeset, TextStaysInsideTheTypeAreaAndTablesRepeatTheirHeader) {
   std::string longText;
   for (int i = 0; i < 120; ++i) longText += "Wormholes link the **twenty-four** systems of the galaxy. ";
   d.Paragraph(longText);
+  d.Paragraph("Press \"Fly to\" (\"Dock\") and it's done.");
   d.Bullets({longText.substr(0, 600), "short"});
   d.Definitions({{"A rather long term to explain", longText.substr(0, 400)}});
   Table t{{{"Col A", 1}, {"Number", 1, true}}, {}, "a note"};
-  for (int r = 0; r < 90; ++r) t.rows.push_back({"row " + std::to_string(r) + " with a long cell " + longText.substr(0, 90),
-                                                 Money(r * 1000)});
+  for (int r = 0; r < 90; ++r)
+    t.rows.push_back({"row " + std::to_string(r) + " with a long cell " + longText.substr(0, 90), Money(r * 1000)});
   d.AddTable(t);
   Scratch s;
   const Measure m(s.cr);
@@ -211,6 +212,11 @@ TEST(ManualTypeset, TextStaysInsideTheTypeAreaAndTablesRepeatTheirHeader) {
     }
   }
   EXPECT_GE(headers, 2) << "the table's header repeats on the page it continues on";
+  // Straight quotes and apostrophes are set as typographic ones.
+  std::string words;
+  for (const Page& page : layout.pages)
+    for (const Item& i : page.items) words += i.text + " ";
+  EXPECT_NE(words.find("\u201cFly to\u201d (\u201cDock\u201d) and it\u2019s done."), std::string::npos);
 }
 
 TEST(ManualTypeset, ABlockTallerThanAPageOrAnUnwritableFileIsAnError) {

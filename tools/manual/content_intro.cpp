@@ -23,8 +23,9 @@ void AddIntroduction(Document& d) {
             "scores your career."});
   d.Paragraph("There are many ways to win. A **trader** grows rich on the price differences between planets and "
               "rarely fires a shot. A **mercenary** lives on missions and bounties. A **smuggler** runs "
-              "contraband from the pirate hideouts past the police, and a **pirate** takes what other ships carry. All of them earn "
-              "experience, rise through the ranks of their faction and learn new abilities on the way.");
+              "contraband from the pirate hideouts past the police, and a **pirate** takes what other ships carry. "
+              "All of them earn experience, rise through the ranks of their faction and learn new abilities on "
+              "the way.");
 
   d.Section("A new pilot");
   d.Paragraph("\"Start a new game\" on the main menu takes you through three screens. First you choose your "

@@ -15,7 +15,8 @@ void AddScreens(Document& d) {
               "target of your mission. Click a place to select it, double-click it to fly there.");
   d.Gallery({Picture{"Sun.jpg", 50, 50, "Sun", ""}, Picture{"earth4.jpg", 50, 50, "Planet", ""},
              Picture{"asteroids.jpg", 50, 50, "Asteroid field", ""}, Picture{"wormhole.jpg", 50, 50, "Wormhole", ""},
-             Picture{"PirateBase.jpg", 50, 50, "Pirate hideout", ""}, Picture{"lifepod.jpg", 50, 50, "Space object", ""}});
+             Picture{"PirateBase.jpg", 50, 50, "Pirate hideout", ""},
+             Picture{"lifepod.jpg", 50, 50, "Space object", ""}});
   d.Paragraph("Around the map you find your ship\u2019s wireframe (click it for the ship status), your portrait "
               "(click it for your personal status), the shield bar and the experience bar, the ship\u2019s log with "
               "the star date, and the five latest news; click a news line to read the whole report. While the "

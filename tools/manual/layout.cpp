@@ -3,6 +3,7 @@
 // header repeated, pictures and notes kept whole.
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "manual/pages.h"
 
@@ -135,7 +136,12 @@ std::vector<Word> Layouter::Words(const std::string& text, const Style& s) const
       gap = true;
     } else if (text[i] == '"') {
       // Typographic quotes: opening after a blank, a bracket or a dash, closing elsewhere.
-      const bool opening = piece.empty() ? gap : std::string("([{/\u2013\u2014").find(piece.back()) != std::string::npos;
+      const auto endsWith = [&](std::string_view tail) {
+        return piece.size() >= tail.size() && piece.compare(piece.size() - tail.size(), tail.size(), tail) == 0;
+      };
+      const bool opening = piece.empty() ? gap
+                                         : endsWith("(") || endsWith("[") || endsWith("/") || endsWith("\u2013") ||
+                                               endsWith("\u2014");
       piece += opening ? "\u201c" : "\u201d";
     } else if (text[i] == '\'') {
       piece += "\u2019";

@@ -6,7 +6,8 @@ namespace qm::manual {
 
 Document BuildManual() {
   Document d;
-  d.Title("Quellmark", {"Player\u2019s Manual", "A turn-based space trading and combat game", "Version " QUELLMARK_VERSION},
+  d.Title("Quellmark",
+          {"Player\u2019s Manual", "A turn-based space trading and combat game", "Version " QUELLMARK_VERSION},
           Picture{"Battlefleet.jpg", 0, 0, "", ""});
   d.Contents();
   AddIntroduction(d);
