@@ -1,40 +1,60 @@
 // quellmark: the game in its window.
+#include <filesystem>
 #include <iostream>
 
+#include "cli/install_paths.h"
 #include "cli/options.h"
+#include "sound/files.h"
 #include "state/savegame.h"
 #include "ui/game.h"
-#include "version.h"
 
-#ifndef QM_INSTALLED_DATA
-#define QM_INSTALLED_DATA ""
+#ifndef QM_MANUAL_FILE
+#define QM_MANUAL_FILE "quellmark-manual.pdf"
 #endif
+
+namespace {
+
+void PrintHelp() {
+  std::cout << "Usage: quellmark [OPTION]...\n"
+               "Starts Quellmark, a turn-based space trading and combat game.\n\n";
+  qm::WriteOptionHelp(std::cout, /*console=*/false);
+  std::cout << "\nA --ui-script file holds one command a line: move/click/dclick/rclick/press/release X Y,\n"
+               "key NAME, type TEXT, wait MS, shot FILE.png, dump [FILE], drag X1 Y1 X2 Y2, screen UNIT,\n"
+               "size W H, set PATH VALUE, console COMMAND, close, play, quit.\n"
+               "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back,\n"
+               "right-click any control for help. The player's manual (see --manual) tells the rest.\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   qm::CommandLine cl;
   std::string error;
-  if (!qm::ParseCommandLine(argc, argv, cl, error, /*allowScript=*/false)) {
+  if (!qm::ParseCommandLine(argc, argv, cl, error, /*console=*/false)) {
     std::cerr << "error: " << error << "\n";
     return 2;
   }
   if (cl.help) {
-    std::cout << "Usage: quellmark [--seed N] [--dir DIR] [--data DIR] [--screenshot FILE.png] [--ui-script FILE]\n"
-                 "Starts Quellmark.\n"
-                 "  --seed N            repeat a run\n"
-                 "  --dir DIR           savegames and general data (default: "
-              << qm::PlayerDataFolder()
-              << ")\n"
-                 "  --data DIR          pictures, music and sounds, searched before the working directory\n"
-                 "  --screenshot FILE   write the main menu as PNG right after start-up, then exit\n"
-                 "  --ui-script FILE    replay input (move/click/dclick/rclick/press/release X Y,\n"
-                 "                      key NAME, type TEXT, wait MS, shot FILE.png, dump [FILE],\n"
-                 "                      drag X1 Y1 X2 Y2, screen UNIT, size W H, set PATH VALUE,\n"
-                 "                      console COMMAND, close, play, quit)\n"
-                 "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back.\n";
+    PrintHelp();
     return 0;
   }
   if (cl.version) {
-    std::cout << "quellmark " << QUELLMARK_VERSION << "\n";
+    std::cout << qm::VersionText("quellmark") << "\n";
+    return 0;
+  }
+  qm::ui::GameOptions options;
+  options.dataFolder = cl.data;
+  options.installedFolder = qm::InstalledDataFolder();
+  if (cl.manual) {
+    // Looked up like the music and sounds, so the installed copy wins over the build's.
+    const std::string manual = qm::sound::FindFileIn(qm::ui::DataFolders(options), QM_MANUAL_FILE);
+    if (manual.empty()) {
+      std::cerr << "error: the player's manual (" QM_MANUAL_FILE ") is in none of the data folders\n";
+      return 1;
+    }
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(manual, ec);
+    std::cout << (ec ? manual : absolute.lexically_normal().string()) << "\n";
     return 0;
   }
   if (cl.dir.empty()) cl.dir = qm::PlayerDataFolder();
@@ -44,9 +64,6 @@ int main(int argc, char** argv) {
   }
   qm::ApplyCommandLine(cl);
 
-  qm::ui::GameOptions options;
-  options.dataFolder = cl.data;
-  options.installedFolder = QM_INSTALLED_DATA;
   options.screenshot = cl.screenshot;
   options.script = cl.uiScript;
   options.shotFolder = qm::SaveDirectory();

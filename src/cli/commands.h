@@ -30,6 +30,8 @@ struct CommandContext {
 struct Command {
   std::string name;
   std::function<bool(CommandContext&)> run;  // false after an error already reported
+  std::string usage;    // its arguments as --help shows them: "SLOT [NAME...]"
+  std::string summary;  // what it does, in a line
 };
 using CommandTable = std::vector<Command>;
 

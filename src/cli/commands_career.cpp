@@ -118,12 +118,13 @@ void ShowCareerScreen(Screen screen, std::ostream& out) {
 }
 
 void AddCareerCommands(CommandTable& t) {
-  t.push_back({"news", News});
-  t.push_back({"campaign", Campaign});
-  t.push_back({"abilities", Abilities});
-  t.push_back({"learn", Learn});
-  t.push_back({"retire", RetireCmd});
-  t.push_back({"highscores", Highscores});
+  t.push_back({"news", News, "[read R]", "list the news, or read entry R"});
+  t.push_back({"campaign", Campaign, "[ask|strike]",
+               "a besieged system's campaign: ask for a mission, strike the starbase"});
+  t.push_back({"abilities", Abilities, "", "both ability trees: learned (x) and open (+)"});
+  t.push_back({"learn", Learn, "ID", "the ability to take at the next ability pick"});
+  t.push_back({"retire", RetireCmd, "", "retire (asks first) and score the career"});
+  t.push_back({"highscores", Highscores, "", "the highscore table"});
 }
 
 }  // namespace qm

@@ -104,10 +104,11 @@ void RunConsoleBattle(ConsoleFrontend& fe) {
 }
 
 void AddCombatCommands(CommandTable& t) {
-  t.push_back({"pilot", Pilot});
-  t.push_back({"duel", Duel});
-  t.push_back({"act", LeftoverMove});
-  t.push_back({"end", LeftoverMove});
+  t.push_back({"pilot", Pilot, "auto|flee|manual",
+               "battles flown by the built-in pilot, a fleeing pilot or the script"});
+  t.push_back({"duel", Duel, "TYPE FACTION [AIKIND [TIER]]", "fight ship type TYPE (-1 a starbase) of faction 0..4"});
+  t.push_back({"act", LeftoverMove, "ID", "battle move (pilot manual): use combat ability ID 1..37"});
+  t.push_back({"end", LeftoverMove, "", "battle move (pilot manual): end the turn"});
   AddSimulatorCommands(t);
 }
 

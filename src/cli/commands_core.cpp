@@ -142,18 +142,19 @@ bool Status(CommandContext& c) {
 }  // namespace
 
 void AddCoreCommands(CommandTable& t) {
-  t.push_back({"seed", Seed});
-  t.push_back({"answer", Answer});
-  t.push_back({"answers", Answer});
-  t.push_back({"reset", Reset});
-  t.push_back({"new", NewGame});
-  t.push_back({"get", Get});
-  t.push_back({"set", Set});
-  t.push_back({"day", Day});
-  t.push_back({"fly", Fly});
-  t.push_back({"save", Save});
-  t.push_back({"load", Load});
-  t.push_back({"status", Status});
+  t.push_back({"seed", Seed, "N", "seed the random generator"});
+  t.push_back({"answer", Answer, "yes|no", "answer the next question"});
+  t.push_back({"answers", Answer, "yes|no", "answer every question that `answer` leaves open"});
+  t.push_back({"reset", Reset, "", "clear the game state"});
+  t.push_back({"new", NewGame, "FACTION PROFESSION [PORTRAIT [NAME...]]",
+               "start a new game (faction 1..4, profession 1..6, portrait 0..2)"});
+  t.push_back({"get", Get, "PATH", "print a value of the game state"});
+  t.push_back({"set", Set, "PATH VALUE", "change a value of the game state"});
+  t.push_back({"day", Day, "[N]", "let N days pass (default 1)"});
+  t.push_back({"fly", Fly, "TARGET", "fly to location 1..15 or space object -1..-4 of this system"});
+  t.push_back({"save", Save, "SLOT [NAME...]", "save the game into slot 1..4"});
+  t.push_back({"load", Load, "SLOT", "load the game of slot 1..4"});
+  t.push_back({"status", Status, "", "day, place, credits, ship and shields"});
 }
 
 }  // namespace qm

@@ -64,13 +64,13 @@ bool Prices(CommandContext& c) {
 }  // namespace
 
 void AddEconomyCommands(CommandTable& t) {
-  t.push_back({"buy", Trade});
-  t.push_back({"sell", Trade});
-  t.push_back({"buyall", Trade});
-  t.push_back({"sellall", SellAll});
-  t.push_back({"jump", Jump});
-  t.push_back({"land", LandHere});
-  t.push_back({"prices", Prices});
+  t.push_back({"buy", Trade, "COMMODITY [AMOUNT]", "buy commodity 1..18 here"});
+  t.push_back({"sell", Trade, "COMMODITY [AMOUNT]", "sell commodity 1..18 here"});
+  t.push_back({"buyall", Trade, "COMMODITY", "buy as much of a commodity as money and hold allow"});
+  t.push_back({"sellall", SellAll, "", "sell the whole cargo here"});
+  t.push_back({"jump", Jump, "", "jump through the wormhole the ship is at"});
+  t.push_back({"land", LandHere, "", "land at the ship's location"});
+  t.push_back({"prices", Prices, "[SYSTEM]", "the galaxy map's prices of system 1..24 (default: this one)"});
 }
 
 }  // namespace qm

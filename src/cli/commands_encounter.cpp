@@ -244,9 +244,14 @@ void RunConsoleFleetBattle(ConsoleFrontend& fe) {
 }
 
 void AddEncounterCommands(CommandTable& t) {
-  t.push_back({"scan", Scan});
-  t.push_back({"board", Board});
-  t.push_back({"fleet", FleetCmd});
+  t.push_back({"scan", Scan, "[show|hail|attack K]",
+               "the ship sensors: list the ships, show, hail or attack ship K"});
+  t.push_back({"board", Board,
+               "start TYPE FACTION [CREW MARINES DROIDS] | area K | attack | commando | emp | retreat",
+               "board a crippled ship of that type; the other forms are moves (pilot manual)"});
+  t.push_back({"fleet", FleetCmd,
+               "start FACTION MODE [strong] | target K | escort K | attack | send | recharge | retreat",
+               "fight a fleet battle (mode -1..2); the other forms are moves (pilot manual)"});
 }
 
 }  // namespace qm

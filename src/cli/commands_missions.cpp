@@ -74,8 +74,8 @@ bool MissionCommand(CommandContext& c) {
 }  // namespace
 
 void AddMissionCommands(CommandTable& t) {
-  t.push_back({"missions", Board});
-  t.push_back({"mission", MissionCommand});
+  t.push_back({"missions", Board, "", "the mission board of this system"});
+  t.push_back({"mission", MissionCommand, "[accept SLOT]", "the running mission, or accept offer SLOT 1..6"});
 }
 
 }  // namespace qm

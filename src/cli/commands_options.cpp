@@ -58,9 +58,9 @@ bool Cheat(CommandContext& c) {
 }  // namespace
 
 void AddOptionCommands(CommandTable& t) {
-  t.push_back({"options", ListOptions});
-  t.push_back({"option", SetOption});
-  t.push_back({"cheat", Cheat});
+  t.push_back({"options", ListOptions, "", "the game settings, on or off"});
+  t.push_back({"option", SetOption, "NAME on|off", "switch a game setting (names as `options` lists them)"});
+  t.push_back({"cheat", Cheat, "money|promotion|aging|destroy|start 1|2|3", "use a cheat"});
 }
 
 }  // namespace qm

@@ -180,18 +180,18 @@ bool Planet(CommandContext& c) {
 }  // namespace
 
 void AddServiceCommands(CommandTable& t) {
-  t.push_back({"shipyard", Shipyard});
-  t.push_back({"equip", Equip});
-  t.push_back({"ship", ShipStatus});
-  t.push_back({"crew", Crew});
-  t.push_back({"hire", Crew});
-  t.push_back({"dismiss", Crew});
-  t.push_back({"bank", Bank});
-  t.push_back({"bar", Bar});
-  t.push_back({"hide", Hide});
-  t.push_back({"governor", Governor});
-  t.push_back({"amnesty", Amnesty});
-  t.push_back({"planet", Planet});
+  t.push_back({"shipyard", Shipyard, "[buy|show TYPE]", "list the shipyard, show or buy ship type 1..19"});
+  t.push_back({"equip", Equip, "[[show] CATEGORY ITEM]", "list the equipment screen, show or install an item"});
+  t.push_back({"ship", ShipStatus, "", "the ship status sheet"});
+  t.push_back({"crew", Crew, "", "the crew hiring screen"});
+  t.push_back({"hire", Crew, "TYPE", "hire one crew member (1 crewmen, 2 officers, 3 pirates, 4 marines)"});
+  t.push_back({"dismiss", Crew, "TYPE", "dismiss one crew member (types as for hire, 5 droids)"});
+  t.push_back({"bank", Bank, "[small|large|buybonds|sellbonds]", "the bank: loans and war bonds"});
+  t.push_back({"bar", Bar, "drink", "order a drink at the spaceport bar"});
+  t.push_back({"hide", Hide, "", "wait at a pirate hideout until the criminal flag wears off"});
+  t.push_back({"governor", Governor, "", "the governor's greeting and the criminal record"});
+  t.push_back({"amnesty", Amnesty, "", "buy an amnesty from the governor"});
+  t.push_back({"planet", Planet, "", "the planet screen's facts"});
 }
 
 }  // namespace qm

@@ -93,6 +93,9 @@ void RunConsoleSimulatorDuel(ConsoleFrontend& fe) {
   fe.Out() << "RESULT " << SimulatorResult() << '\n';
 }
 
-void AddSimulatorCommands(CommandTable& t) { t.push_back({"simulator", Simulator}); }
+void AddSimulatorCommands(CommandTable& t) {
+  t.push_back({"simulator", Simulator, "SHIP EXPERTISE ENEMYSHIP ENEMYEXPERTISE",
+               "fight a combat simulator duel (each 1..3)"});
+}
 
 }  // namespace qm

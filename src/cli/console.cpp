@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/encounter_screens.h"
+#include "cli/options.h"
 #include "world/travel.h"
 #include "world/wormhole.h"
 
@@ -105,16 +106,41 @@ bool ConsoleFrontend::NextScriptLine(std::string& line) {
   return input_ != nullptr && static_cast<bool>(std::getline(*input_, line));
 }
 
-Console::Console(std::ostream& out, std::ostream& err) : out_(out), err_(err), frontend_(out) {
+CommandTable ConsoleCommands() {
+  CommandTable t;
+  AddCoreCommands(t);
+  AddEconomyCommands(t);
+  AddServiceCommands(t);
+  AddCombatCommands(t);
+  AddEncounterCommands(t);
+  AddCareerCommands(t);
+  AddMissionCommands(t);
+  AddOptionCommands(t);
+  return t;
+}
+
+void WriteConsoleHelp(std::ostream& out) {
+  out << "Usage: quellmark-cli [OPTION]... [SCRIPT]\n"
+         "Runs the game's rules headless: commands from SCRIPT or standard input, one per line;\n"
+         "a '#' starts a comment. The first failing command ends the run with exit status 2.\n\n";
+  WriteOptionHelp(out, /*console=*/true);
+  out << "\nCommands:\n";
+  constexpr size_t kColumn = 34;
+  for (const Command& c : ConsoleCommands()) {
+    const std::string left = "  " + c.name + (c.usage.empty() ? "" : " " + c.usage);
+    if (left.size() < kColumn)
+      out << left << std::string(kColumn - left.size(), ' ') << c.summary << '\n';
+    else
+      out << left << '\n' << std::string(kColumn, ' ') << c.summary << '\n';
+  }
+  out << "\nPATH names a value of the game state: Player.Credits, Ship.ShieldEnergy, PlayerName,\n"
+         "LocationData[1][2].Kind, Option.NoWarPopups, EnemyShip.ShieldEnergy, ...\n"
+         "Dialogs print as MESSAGE and ASK lines; questions take the queued answers.\n";
+}
+
+Console::Console(std::ostream& out, std::ostream& err)
+    : out_(out), err_(err), frontend_(out), commands_(ConsoleCommands()) {
   SetFrontend(&frontend_);
-  AddCoreCommands(commands_);
-  AddEconomyCommands(commands_);
-  AddServiceCommands(commands_);
-  AddCombatCommands(commands_);
-  AddEncounterCommands(commands_);
-  AddCareerCommands(commands_);
-  AddMissionCommands(commands_);
-  AddOptionCommands(commands_);
 }
 
 Console::~Console() { SetFrontend(nullptr); }

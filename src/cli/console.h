@@ -55,6 +55,11 @@ class Console {
   CommandTable commands_;
 };
 
+// Every command of the console, in the order --help lists them.
+CommandTable ConsoleCommands();
+// The console's --help: usage, options and one line per command of the table.
+void WriteConsoleHelp(std::ostream& out);
+
 // Splits a command line into words (blanks separate; a '#' starts a comment).
 std::vector<std::string> SplitCommand(const std::string& line);
 

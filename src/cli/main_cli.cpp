@@ -6,28 +6,27 @@
 #include "cli/console.h"
 #include "cli/options.h"
 #include "state/savegame.h"
-#include "version.h"
 
 int main(int argc, char** argv) {
   qm::CommandLine cl;
   std::string error;
-  if (!qm::ParseCommandLine(argc, argv, cl, error, /*allowScript=*/true)) {
+  if (!qm::ParseCommandLine(argc, argv, cl, error, /*console=*/true)) {
     std::cerr << "error: " << error << "\n";
     return 2;
   }
   if (cl.help) {
-    std::cout << "Usage: quellmark-cli [--dir DIR] [--seed N] [SCRIPT]\n"
-                 "Runs the game's rules headless: commands from SCRIPT or standard input, one per line.\n"
-                 "Savegames and general data live in DIR (default: the working directory).\n"
-                 "Commands: seed N | answer yes|no | answers yes|no | reset |\n"
-                 "  new FACTION PROFESSION [PORTRAIT [NAME...]] | get PATH | set PATH VALUE |\n"
-                 "  day [N] | fly TARGET | save SLOT [NAME...] | load SLOT | status |\n"
-                 "  buy C [N] | buyall C | sell C [N] | sellall\n";
+    qm::WriteConsoleHelp(std::cout);
     return 0;
   }
   if (cl.version) {
-    std::cout << "quellmark-cli " << QUELLMARK_VERSION << "\n";
+    std::cout << qm::VersionText("quellmark-cli") << "\n";
     return 0;
+  }
+  // Like the game, the console makes the savegame folder it is given: saving
+  // into a folder that does not exist would fail on every `save`.
+  if (!cl.dir.empty() && !qm::PrepareFolder(cl.dir, error)) {
+    std::cerr << "error: " << error << "\n";
+    return 2;
   }
   qm::ApplyCommandLine(cl);
   qm::LoadGeneralData();

@@ -13,5 +13,7 @@ void SetFolders(const std::vector<std::string>& folders);
 const std::vector<std::string>& Folders();
 // The full path of `name`, or "" when no folder holds it (or the name has a path in it).
 std::string FindFile(const std::string& name);
+// The same search in the given folders.
+std::string FindFileIn(const std::vector<std::string>& folders, const std::string& name);
 
 }  // namespace qm::sound

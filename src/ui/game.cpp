@@ -21,15 +21,20 @@ double menuDrawnMs = 0;
 
 double MenuDrawnMs() { return menuDrawnMs; }
 
-int RunGame(const GameOptions& options, std::string& error) {
-  const auto started = std::chrono::steady_clock::now();
+std::vector<std::string> DataFolders(const GameOptions& options) {
   std::vector<std::string> folders;
   if (!options.dataFolder.empty()) folders.push_back(options.dataFolder);
   folders.push_back(".");
   if (!options.installedFolder.empty()) folders.push_back(options.installedFolder);
 #ifdef QM_BUILT_DATA
-  folders.push_back(QM_BUILT_DATA);  // the generated soundtrack, when run from the build tree
+  folders.push_back(QM_BUILT_DATA);  // the generated soundtrack and manual, when run from the build tree
 #endif
+  return folders;
+}
+
+int RunGame(const GameOptions& options, std::string& error) {
+  const auto started = std::chrono::steady_clock::now();
+  const std::vector<std::string> folders = DataFolders(options);
   platform::SetDataFolders(folders);
   sound::SetFolders(folders);
 

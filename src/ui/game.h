@@ -2,6 +2,7 @@
 // The game in its window: opens the window, runs the program from the main
 // menu to exit, closes the window.
 #include <string>
+#include <vector>
 
 namespace qm::ui {
 
@@ -14,6 +15,10 @@ struct GameOptions {
   std::string shotFolder = "."; // where F12 screenshots go
   bool hidden = false;          // no visible window
 };
+
+// The folders searched for pictures, music and sounds, first match wins:
+// --data, the working directory, the installed data folder, the build's own.
+std::vector<std::string> DataFolders(const GameOptions& options);
 
 // Runs the game; returns the process exit code (2 when the window cannot open,
 // 1 when a replayed script met problems) and says why in `error`.
