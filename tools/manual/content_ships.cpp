@@ -1,5 +1,5 @@
 // Chapter 4: ships, the shipyard, equipment and crew.
-#include "catalogue/equipment_limits.h"
+#include "state/equipment_limits.h"
 #include "manual/manual.h"
 #include "manual/tables.h"
 
