@@ -18,7 +18,8 @@ struct CommandLine {
 };
 
 bool ParseCommandLine(int argc, char** argv, CommandLine& out, std::string& error, bool allowScript);
-// Seeds the generator (from --seed or the clock) and sets the savegame folder.
+// Seeds the generator (from --seed or the clock), sets the savegame folder and
+// makes a write beyond the file-size limit fail instead of killing the process.
 void ApplyCommandLine(const CommandLine& cl);
 
 // The player's data folder for savegames and general data: $XDG_DATA_HOME/quellmark,
