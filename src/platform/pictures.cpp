@@ -111,12 +111,15 @@ std::optional<art::Image> LoadJpeg(const std::string& path) {
   }
   image.width = static_cast<int>(info.output_width);
   image.height = static_cast<int>(info.output_height);
-  image.pixels.assign(static_cast<size_t>(image.width) * image.height, 0);
+  // Reserved, not filled: a picture whose data ends early costs only the rows it had.
+  image.pixels.clear();
+  image.pixels.reserve(static_cast<size_t>(image.width) * image.height);
   row.assign(static_cast<size_t>(image.width) * 3, 0);
   while (info.output_scanline < info.output_height) {
     const int y = static_cast<int>(info.output_scanline);
     JSAMPROW rows[1] = {row.data()};
     if (jpeg_read_scanlines(&info, rows, 1) != 1) OnJpegError(reinterpret_cast<j_common_ptr>(&info));
+    image.pixels.resize(static_cast<size_t>(y + 1) * image.width);
     uint32_t* out = &image.pixels[static_cast<size_t>(y) * image.width];
     for (int x = 0; x < image.width; ++x)
       out[x] = 0xFF000000u | (uint32_t(row[x * 3]) << 16) | (uint32_t(row[x * 3 + 1]) << 8) | row[x * 3 + 2];
