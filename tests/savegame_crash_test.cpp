@@ -196,6 +196,16 @@ TEST_F(SaveCrash, TheFileSizeLimitFailsTheSaveAndKeepsTheOldSlot) {
   EXPECT_EQ(Files(), kSlotAndGeneral) << "the cut-off new file is removed";
 }
 
+TEST_F(SaveCrash, AFolderThatIsAFileGivesItsRealReason) {
+  std::ofstream(dir / "plain") << "x";
+  SetSaveDirectory((dir / "plain").string());
+  fe.shown.clear();
+  EXPECT_FALSE(SaveGame(1, "slot"));
+  ASSERT_TRUE(fe.sawTopic("Save failed"));
+  EXPECT_NE(fe.shown.back().text.find("(Savegame1.int: cannot create a file: Not a directory)"), std::string::npos)
+      << fe.shown.back().text;
+}
+
 TEST_F(SaveCrash, NamesTakenByAFifoOrAFolderAreRefusedAtOnce) {
   ASSERT_TRUE(SaveGame(1, "slot"));
   General.Highscore[1][1] = 99;
