@@ -32,7 +32,9 @@ TEST(DataFolder, FollowsXdgThenHomeAndIsCreatedOnFirstStart) {
   EXPECT_TRUE(PrepareFolder((root / "a" / "quellmark").string(), error)) << "an existing folder is fine";
   std::ofstream(root / "file") << "x";
   EXPECT_FALSE(PrepareFolder((root / "file").string(), error));
-  EXPECT_NE(error.find("cannot be created"), std::string::npos);
+  EXPECT_NE(error.find("cannot be created (Not a directory)"), std::string::npos) << error;
+  EXPECT_FALSE(PrepareFolder((root / "file" / "quellmark").string(), error));
+  EXPECT_NE(error.find("(Not a directory)"), std::string::npos) << error;
   fs::remove_all(root);
 
   if (oldXdg) setenv("XDG_DATA_HOME", xdg.c_str(), 1);

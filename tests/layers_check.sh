@@ -11,7 +11,7 @@ allowed=(
   "combat:state catalogue"
   "world:state catalogue combat"
   "art:"
-  "platform:art"
+  "platform:art state"
   "sound:state"
 )
 bad=0

@@ -406,7 +406,7 @@ TEST_F(Savegames, DamagedFilesAreRefusedAndTheRunningGameStaysAsItWas) {
   fs::create_directory(dir / "Savegame2.int");
   fe.shown.clear();
   EXPECT_FALSE(LoadGame(2));
-  ExpectLoadRefused("directory as .int", "cannot be read");
+  ExpectLoadRefused("directory as .int", "is damaged (Savegame2.int: not a regular file)");
   EXPECT_TRUE(Game == *running);
 }
 
@@ -601,6 +601,12 @@ TEST_F(Savegames, SlotNamesAreTypedNames) {
   // Read back from the file, and cleaned again if the file was edited.
   auto strs = Read("GeneralData.str");
   strs[0] = 3, strs[1] = 'a', strs[2] = 0x07, strs[3] = 0x80;
+  // The first highscore name (after the four slot names): 40 characters with
+  // a line break, a bell and a delete in it.
+  uint8_t* high = strs.data() + 4 * 256;
+  high[0] = 40;
+  std::fill(high + 1, high + 41, 'h');
+  high[2] = '\n', high[3] = 0x07, high[4] = 0x7F;
   Write("GeneralData.str", strs);
   General = GeneralData{};
   LoadGeneralData();
@@ -608,6 +614,12 @@ TEST_F(Savegames, SlotNamesAreTypedNames) {
   EXPECT_EQ(General.SaveSlotName[4], "Mysave" + std::string(24, 'z'));
   EXPECT_EQ(General.SaveSlotUsed[4], 1);
   EXPECT_EQ(General.SaveSlotUsed[1], 0);
+  EXPECT_EQ(General.HighscoreName[1], std::string(30, 'h'));
+  // The pilot's name in a savegame is cleaned the same way on load.
+  Game.PlayerName = "Bad\x1b[2Jname";
+  ASSERT_TRUE(SaveGame(2, "two"));
+  ASSERT_TRUE(LoadGame(2));
+  EXPECT_EQ(Game.PlayerName, "Bad[2Jname");
 }
 
 TEST_F(Savegames, GeneralDataDefaultsClampsAndTimers) {
@@ -726,7 +738,7 @@ TEST_F(Savegames, AtomicWritesOfFilesThatBelongTogether) {
   EXPECT_EQ(ReadFileOfSize((dir / "a").string(), 4, out, error), SizedRead::WrongSize);
   EXPECT_NE(error.find("3 bytes instead of 4"), std::string::npos) << error;
   EXPECT_EQ(ReadFileOfSize((dir / "a").string(), 2, out, error), SizedRead::WrongSize);
-  EXPECT_EQ(ReadFileOfSize((dir / "d").string(), 2, out, error), SizedRead::CannotRead);
+  EXPECT_EQ(ReadFileOfSize((dir / "d").string(), 2, out, error), SizedRead::NotAFile);
   EXPECT_EQ(ReadFileOfSize((dir / "none").string(), 2, out, error), SizedRead::CannotRead);
 }
 

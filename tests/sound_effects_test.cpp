@@ -1,5 +1,6 @@
 // Sound effects and the lookup of sound files by bare name.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "sound/effects.h"
 #include "sound/files.h"
 #include "sound/log.h"
+#include "sound/ogg_stream.h"
 #include "soundtrack/encode.h"
 #include "soundtrack/soundtrack.h"
 #include "state/game_state.h"
@@ -100,6 +102,25 @@ TEST_F(SoundEffects, SwitchedOffMissingOrBadFilesAreSilent) {
   fx.Play("alert.wav");
   EXPECT_FALSE(fx.DeviceOpen());
   EXPECT_EQ(log_.size(), 6u) << "no device: one line";
+}
+
+TEST_F(SoundEffects, AFifoOrADeviceInPlaceOfASoundFileIsRefusedWithoutBlocking) {
+  ::alarm(30);  // opening the FIFO to read would wait for a writer forever
+  ASSERT_EQ(::mkfifo((dir_ / "Fifo.wav").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((dir_ / "Fifo.ogg").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", dir_ / "Zero.ogg");
+  std::vector<uint8_t> pcm;
+  std::string error;
+  EXPECT_FALSE(sound::DecodeWav((dir_ / "Fifo.wav").string(), pcm, error));
+  EXPECT_NE(error.find("Fifo.wav: not a regular file"), std::string::npos) << error;
+  for (const char* name : {"Fifo.ogg", "Zero.ogg"}) {
+    sound::OggStream music;
+    EXPECT_FALSE(music.Open((dir_ / name).string(), error)) << name;
+    EXPECT_NE(error.find(std::string(name) + ": not a regular file"), std::string::npos) << error;
+    EXPECT_FALSE(music.IsOpen());
+  }
+  EXPECT_EQ(sound::FindFile("Fifo.wav"), "") << "not offered as a sound file either";
+  ::alarm(0);
 }
 
 TEST_F(SoundEffects, FilesAreFoundByNameInAnyCaseAndLookedUpAgainEachTime) {

@@ -63,8 +63,12 @@ int ReadMove(ConsoleFrontend& fe) {
 }
 
 // A move left over after its battle has ended (the battle's course is random):
-// noted, not an error.
+// noted, not an error. A line that is no move at all is one.
 bool LeftoverMove(CommandContext& c) {
+  long long id = 0;
+  if (c.w[0] == "end" && c.w.size() != 1) return c.Fail("usage: end");
+  if (c.w[0] == "act" && (c.w.size() != 2 || !ParseIntIn(c.w[1], 1, 37, id)))
+    return c.Fail("usage: act ID (an ability 1..37)");
   c.out << "BATTLE no battle running: " << c.text << '\n';
   return true;
 }

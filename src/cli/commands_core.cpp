@@ -90,7 +90,8 @@ bool Set(CommandContext& c) {
 
 bool Day(CommandContext& c) {
   long long n = 1;
-  if (c.w.size() > 2 || (c.w.size() == 2 && (!ParseInt(c.w[1], n) || n < 0))) return c.Fail("usage: day [N]");
+  // At most 1000 days (about three years) a line: a few digits more would otherwise run for hours.
+  if (c.w.size() > 2 || (c.w.size() == 2 && !ParseIntIn(c.w[1], 0, 1000, n))) return c.Fail("usage: day [N] (0..1000)");
   for (long long i = 0; i < n; ++i) DailyUpdate();
   return true;
 }

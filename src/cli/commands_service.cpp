@@ -56,10 +56,12 @@ bool Shipyard(CommandContext& c) {
   if (!Reachable(c, Place::Planet)) return false;
   if (list)
     ListShipyard(c);
-  else if (c.w[1] == "show")
-    Print(c, shipOfferSheet(static_cast<int>(type)));
+  else if (c.w[1] != "show")
+    buyShip(static_cast<int>(type));  // refuses what is not for sale with the shipyard's own message
+  else if (!forSale(static_cast<int>(type)))
+    return c.Fail("ship type " + std::to_string(type) + " is not for sale here");
   else
-    buyShip(static_cast<int>(type));
+    Print(c, shipOfferSheet(static_cast<int>(type)));
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "state/file_io.h"
 #include "state/random.h"
 #include "state/savegame.h"
 #include "version.h"
@@ -117,6 +118,9 @@ std::string VersionText(const std::string& program) {
 }
 
 void ApplyCommandLine(const CommandLine& cl) {
+  // Both programs start here. A save beyond the file-size limit then fails with
+  // "File too large" and is reported, instead of the signal killing the game.
+  IgnoreFileSizeSignal();
   if (cl.seeded)
     SeedRandom(cl.seed);
   else
@@ -133,9 +137,12 @@ std::string PlayerDataFolder() {
 }
 
 bool PrepareFolder(const std::string& dir, std::string& error) {
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
-  if (std::filesystem::is_directory(dir, ec)) return true;
+  std::error_code created, checked;
+  std::filesystem::create_directories(dir, created);
+  if (std::filesystem::is_directory(dir, checked)) return true;
+  // The reason is the one the creation gave ("Not a directory", "Read-only file
+  // system"), not what the check after it left behind.
+  const std::error_code& ec = created ? created : checked;
   error = "the folder " + dir + " cannot be created" + (ec ? " (" + ec.message() + ")" : "");
   return false;
 }

@@ -41,7 +41,8 @@ void WriteOptionHelp(std::ostream& out, bool console);
 // "quellmark 0.1.0 (commit 1a2b3c4d5e6f, RelWithDebInfo build)".
 std::string VersionText(const std::string& program);
 
-// Seeds the generator (from --seed or the clock) and sets the savegame folder.
+// Seeds the generator (from --seed or the clock), sets the savegame folder and
+// makes a write beyond the file-size limit fail instead of killing the process.
 void ApplyCommandLine(const CommandLine& cl);
 
 // The player's data folder for savegames and general data: $XDG_DATA_HOME/quellmark,

@@ -46,8 +46,9 @@ struct SimulatorState {
   // The opponent's recharge counters, by ability id, of the abilities its
   // decisions use without a button of its own.
   std::array<int, kSimulatorAbilityIds> unbuttoned{};
-  // Message panels per side, the newest first.
-  std::array<std::array<SimulatorMessage, kSimulatorPanels>, 2> messages{};
+  // Message panels per side, the newest first. Empty by their own initialisers
+  // (a "{}" here crashes clang 14, which builds the fuzz targets).
+  std::array<std::array<SimulatorMessage, kSimulatorPanels>, 2> messages;
   // The player's action since the last tick, and the actions of the tick just
   // run: the player's before it and the opponent's in it (0 none).
   int playerActed = 0;

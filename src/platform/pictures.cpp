@@ -1,6 +1,8 @@
 #include "platform/pictures.h"
 
 #include <jpeglib.h>
+// after jpeglib.h: the message codes
+#include <jerror.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -8,6 +10,8 @@
 #include <filesystem>
 #include <map>
 #include <tuple>
+
+#include "state/file_io.h"
 
 namespace qm::platform {
 namespace {
@@ -24,6 +28,28 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return true;
 }
 
+// Pictures are bounded before anything is decoded: a header may ask for any
+// size, and a few bytes of run-length data expand to gigabytes.
+constexpr uint32_t kMaxPictureSide = 4096;
+constexpr uint64_t kMaxPicturePixels = uint64_t{kMaxPictureSide} * kMaxPictureSide;
+constexpr size_t kMaxPictureFileBytes = 64u << 20;
+// libjpeg: a warning per damaged block, and a scan per pass of a progressive
+// picture; beyond these the file is broken or made to waste time.
+constexpr long kMaxJpegWarnings = 50;
+constexpr int kMaxJpegScans = 200;
+constexpr long kMaxJpegMemory = 256l << 20;
+
+bool SizeAllowed(uint64_t w, uint64_t h) {
+  return w >= 1 && h >= 1 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+}
+
+// The picture file's bytes, read only from a regular file (a FIFO or a device
+// named like a picture is refused at once).
+bool ReadPicture(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::string error;
+  return ReadWholeFile(path, bytes, error, kMaxPictureFileBytes);
+}
+
 // libjpeg reports fatal errors through this handler; it jumps back instead of exiting.
 struct JpegError {
   jpeg_error_mgr mgr;
@@ -35,56 +61,99 @@ void OnJpegError(j_common_ptr info) {
   std::longjmp(err->jump, 1);
 }
 
-void OnJpegMessage(j_common_ptr) {}  // warnings are not the player's business
+// Warnings are not the player's business, but a picture whose data ends early
+// (libjpeg would make up the rest, for as many pixels as the header asks) or
+// one warning after another ends the decoding.
+void OnJpegMessage(j_common_ptr info, int level) {
+  if (level >= 0) return;  // trace messages
+  const int code = info->err->msg_code;
+  if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || ++info->err->num_warnings > kMaxJpegWarnings)
+    OnJpegError(info);
+}
+
+void OnJpegProgress(j_common_ptr info) {
+  if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans)
+    OnJpegError(info);
+}
 
 std::optional<art::Image> LoadJpeg(const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  if (!ReadPicture(path, bytes) || bytes.empty()) return std::nullopt;
   jpeg_decompress_struct info{};
   JpegError err{};
+  jpeg_progress_mgr progress{};
   info.err = jpeg_std_error(&err.mgr);
   err.mgr.error_exit = OnJpegError;
-  err.mgr.output_message = OnJpegMessage;
+  err.mgr.emit_message = OnJpegMessage;
+  progress.progress_monitor = OnJpegProgress;
   // Everything the jump may skip over lives outside this frame's locals that change after setjmp.
   static thread_local art::Image image;
   static thread_local std::vector<unsigned char> row;
   image = art::Image{};
   if (setjmp(err.jump)) {
     jpeg_destroy_decompress(&info);
-    std::fclose(file);
     return std::nullopt;
   }
   jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file);
+  info.progress = &progress;
+  info.mem->max_memory_to_use = kMaxJpegMemory;
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
+  if (!SizeAllowed(info.image_width, info.image_height)) {
+    jpeg_destroy_decompress(&info);
+    return std::nullopt;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
-  if (info.output_width == 0 || info.output_height == 0 || info.output_width > 8192 || info.output_height > 8192 ||
-      info.output_components != 3) {
+  if (!SizeAllowed(info.output_width, info.output_height) || info.output_components != 3) {
     jpeg_destroy_decompress(&info);
-    std::fclose(file);
     return std::nullopt;
   }
   image.width = static_cast<int>(info.output_width);
   image.height = static_cast<int>(info.output_height);
-  image.pixels.assign(static_cast<size_t>(image.width) * image.height, 0);
+  // Reserved, not filled: a picture whose data ends early costs only the rows it had.
+  image.pixels.clear();
+  image.pixels.reserve(static_cast<size_t>(image.width) * image.height);
   row.assign(static_cast<size_t>(image.width) * 3, 0);
   while (info.output_scanline < info.output_height) {
     const int y = static_cast<int>(info.output_scanline);
     JSAMPROW rows[1] = {row.data()};
-    jpeg_read_scanlines(&info, rows, 1);
+    if (jpeg_read_scanlines(&info, rows, 1) != 1) OnJpegError(reinterpret_cast<j_common_ptr>(&info));
+    image.pixels.resize(static_cast<size_t>(y + 1) * image.width);
     uint32_t* out = &image.pixels[static_cast<size_t>(y) * image.width];
     for (int x = 0; x < image.width; ++x)
       out[x] = 0xFF000000u | (uint32_t(row[x * 3]) << 16) | (uint32_t(row[x * 3 + 1]) << 8) | row[x * 3 + 2];
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
-  std::fclose(file);
   return std::move(image);
 }
 
+uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | b[at + i];
+  return v;
+}
+
+// The picture size a BMP's header states, checked before SDL allocates for it:
+// the file header (14 bytes), then an OS/2 core header (12 bytes, 16-bit sides)
+// or a Windows header (40 bytes or more, 32-bit sides, a negative height for
+// rows stored top down).
+bool BmpSizeAllowed(const std::vector<uint8_t>& b) {
+  if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
+  const uint32_t header = Le(b, 14, 4);
+  if (header == 12) return SizeAllowed(Le(b, 18, 2), Le(b, 20, 2));
+  if (header < 16) return false;
+  const auto width = static_cast<int32_t>(Le(b, 18, 4));
+  const auto height = static_cast<int32_t>(Le(b, 22, 4));
+  const int64_t rows = height < 0 ? -int64_t{height} : height;
+  return width > 0 && SizeAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(rows));
+}
+
 std::optional<art::Image> LoadBmp(const std::string& path) {
-  SDL_Surface* raw = SDL_LoadBMP(path.c_str());
+  std::vector<uint8_t> bytes;
+  if (!ReadPicture(path, bytes) || !BmpSizeAllowed(bytes)) return std::nullopt;
+  SDL_Surface* raw = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
   if (!raw) return std::nullopt;
   SDL_Surface* surface = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(raw);

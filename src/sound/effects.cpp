@@ -4,9 +4,13 @@
 
 #include "sound/files.h"
 #include "sound/log.h"
+#include "state/file_io.h"
 #include "state/game_state.h"
 
 namespace qm::sound {
+namespace {
+constexpr size_t kMaxWavBytes = 64u << 20;  // over six minutes of CD sound
+}  // namespace
 
 bool DecodeWav(const std::string& path, std::vector<uint8_t>& pcm, std::string& error) {
   SDL_AudioSpec format{};
@@ -14,7 +18,15 @@ bool DecodeWav(const std::string& path, std::vector<uint8_t>& pcm, std::string& 
   Uint32 length = 0;
   // A file cut short is refused rather than played up to the cut.
   SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-  if (!SDL_LoadWAV(path.c_str(), &format, &data, &length)) {
+  // Read only from a regular file (a FIFO or a device is refused at once), and
+  // not beyond what a sound effect may take.
+  std::vector<uint8_t> bytes;
+  std::string why;
+  if (!ReadWholeFile(path, bytes, why, kMaxWavBytes)) {
+    error = path + " is not a readable .wav file (" + why + ")";
+    return false;
+  }
+  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &format, &data, &length)) {
     error = path + " is not a readable .wav file (" + SDL_GetError() + ")";
     return false;
   }

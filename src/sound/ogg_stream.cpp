@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include "state/file_io.h"
+
 namespace qm::sound {
 namespace {
 
@@ -21,9 +23,11 @@ constexpr int kMaxHolesInARow = 16;
 
 bool OggStream::Open(const std::string& path, std::string& error) {
   Close();
-  file_ = std::fopen(path.c_str(), "rb");
+  // Only a regular file: a FIFO or a device named like the music would block or never end.
+  std::string why;
+  file_ = OpenRegularFileStream(path, why);
   if (!file_) {
-    error = "cannot open " + path;
+    error = "cannot open " + path + " (" + why + ")";
     return false;
   }
   const ov_callbacks callbacks{Read, Seek, CloseNothing, Tell};

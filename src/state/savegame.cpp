@@ -108,10 +108,14 @@ std::string SlotLabel(int slot) { return "savegame slot " + std::to_string(slot)
 constexpr const char* kGeneralInt = "GeneralData.int";
 constexpr const char* kGeneralStr = "GeneralData.str";
 
+std::vector<std::string> GeneralPaths() { return {PathOf(kGeneralInt), PathOf(kGeneralStr)}; }
+std::vector<std::string> SlotPaths(int slot) { return {PathOf(SlotIntFileName(slot)), PathOf(SlotStrFileName(slot))}; }
+
 bool WriteGeneralData(std::string& error) {
   const auto ints = EncodeGeneralInts();
   const auto strs = EncodeGeneralStrings();
-  return WriteFilesAtomically({{PathOf(kGeneralInt), &ints}, {PathOf(kGeneralStr), &strs}}, error);
+  const auto paths = GeneralPaths();
+  return WriteFilesAtomically({{paths[0], &ints}, {paths[1], &strs}}, error);
 }
 
 }  // namespace
@@ -160,8 +164,8 @@ bool WriteSlotFiles(int slot, std::string& error) {
   if (!In(slot, 1, 4)) return error = "there is no " + SlotLabel(slot), false;
   const auto ints = EncodeSlotInts(Game);
   const auto strs = EncodeSlotStrings(Game);
-  return WriteFilesAtomically({{PathOf(SlotIntFileName(slot)), &ints}, {PathOf(SlotStrFileName(slot)), &strs}},
-                              error);
+  const auto paths = SlotPaths(slot);
+  return WriteFilesAtomically({{paths[0], &ints}, {paths[1], &strs}}, error);
 }
 
 bool ReadSlotFiles(int slot, GameState& out, std::string& why) {
@@ -169,12 +173,16 @@ bool ReadSlotFiles(int slot, GameState& out, std::string& why) {
   std::vector<uint8_t> ints, strs;
   std::string error;
   const std::string label = "Savegame slot " + std::to_string(slot);
+  // A save cut off by the death of the process is completed first; a slot
+  // whose files cannot be made to belong together is never read.
+  if (!FinishInterruptedWrite(SlotPaths(slot), error)) return why = label + " is damaged (" + error + ")", false;
   for (auto [name, size, data] : {std::tuple{SlotIntFileName(slot), kSlotIntBytes, &ints},
                                   std::tuple{SlotStrFileName(slot), kSlotStrBytes, &strs}}) {
     switch (ReadFileOfSize(PathOf(name), size, *data, error)) {
       case SizedRead::Ok: continue;
       case SizedRead::CannotRead: return why = label + " cannot be read (" + error + ")", false;
-      case SizedRead::WrongSize: return why = label + " is damaged (" + error + ")", false;
+      case SizedRead::WrongSize:
+      case SizedRead::NotAFile: return why = label + " is damaged (" + error + ")", false;
     }
   }
   if (!DecodeSlot(ints, strs, out, error) || !ValidateLoadedState(out, error))
@@ -276,7 +284,7 @@ bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>&
   t.EnemyShield = interval();
   const uint8_t* q = strs.data();
   for (int s = 1; s <= 4; ++s) General.SaveSlotName[s] = SanitizeTypedName(GetString(q));
-  for (int e = 1; e <= 5; ++e) General.HighscoreName[e] = GetString(q);
+  for (int e = 1; e <= 5; ++e) General.HighscoreName[e] = SanitizeTypedName(GetString(q));
   return true;
 }
 
@@ -285,11 +293,23 @@ bool SaveGeneralData() {
   return WriteGeneralData(error);
 }
 
+void TidySaveDirectory() {
+  std::string error;
+  std::vector<std::vector<std::string>> sets{GeneralPaths()};
+  for (int slot = 1; slot <= 4; ++slot) sets.push_back(SlotPaths(slot));
+  for (const auto& paths : sets) {
+    FinishInterruptedWrite(paths, error);  // a set that cannot be finished is refused when read
+    RemoveLeftoverFiles(paths);
+  }
+}
+
 void LoadGeneralData() {
+  TidySaveDirectory();
   std::vector<uint8_t> ints, strs;
   std::string error;
   // Missing or foreign files mean a first start: the defaults.
-  if (ReadFileOfSize(PathOf(kGeneralInt), kGeneralIntBytes, ints, error) != SizedRead::Ok ||
+  if (!FinishInterruptedWrite(GeneralPaths(), error) ||
+      ReadFileOfSize(PathOf(kGeneralInt), kGeneralIntBytes, ints, error) != SizedRead::Ok ||
       ReadFileOfSize(PathOf(kGeneralStr), kGeneralStrBytes, strs, error) != SizedRead::Ok ||
       !DecodeGeneral(ints, strs))
     General = GeneralData{};

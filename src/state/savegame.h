@@ -45,6 +45,9 @@ std::vector<uint8_t> EncodeGeneralStrings();
 // Replaces `General` with the decoded data; false (and defaults) when the sizes are wrong.
 bool DecodeGeneral(const std::vector<uint8_t>& ints, const std::vector<uint8_t>& strs);
 bool SaveGeneralData();
+// Reads the general data at a start: first completes the saves a dead process
+// cut off and removes the temporary files such saves left behind.
 void LoadGeneralData();
+void TidySaveDirectory();
 
 }  // namespace qm

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "state/cp1252.h"
 #include "state/equipment_limits.h"
 #include "state/savegame.h"
 
@@ -186,6 +187,8 @@ void RepairAll(GameState& s) {
   for (int r = 1; r <= kSystemShipRows; ++r) Repair(s.SystemShips[r], kSystemShipVariants);
   // Days left on the criminal record; 0 or less is a clean record.
   s.Player[Pl::CriminalFlag] = std::clamp(s.Player[Pl::CriminalFlag], 0, 10000);
+  // The pilot's name was typed: it goes on screens and into the highscores.
+  s.PlayerName = SanitizeTypedName(s.PlayerName);
 }
 
 }  // namespace
