@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
                  "  --ui-script FILE    replay input (move/click/dclick/rclick/press/release X Y,\n"
                  "                      key NAME, type TEXT, wait MS, shot FILE.png, dump [FILE],\n"
                  "                      drag X1 Y1 X2 Y2, screen UNIT, size W H, set PATH VALUE,\n"
-                 "                      console COMMAND, close, play, quit)\n"
+                 "                      console COMMAND, close, play, loop, quit)\n"
                  "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back.\n";
     return 0;
   }

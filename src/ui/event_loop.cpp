@@ -49,6 +49,9 @@ bool scriptLoaded = false;
 uint64_t waitUntil = 0;
 std::string scriptErrors;
 std::function<void()> frameHook;
+std::function<std::string()> scriptSource;  // more lines once the script is used up (the monkey test)
+
+bool ParseScript(const std::string& text, const std::string& path, std::vector<Command>& parsed, std::string& error);
 
 // Lays the canvas out for the window's present size; pictures and texts drawn
 // at the old scale are dropped.
@@ -320,6 +323,8 @@ void Execute(const Command& c) {
     RequestCloseTop();
   } else if (c.verb == "quit") {
     RequestQuit();
+  } else if (c.verb == "loop") {
+    scriptNext = 0;  // round again from the first line, until the program is stopped
   }
 }
 
@@ -338,8 +343,17 @@ void StepScript() {
     return;
   }
   if (scriptNext >= script.size()) {
-    RequestQuit();
-    return;
+    std::string more, error;
+    std::vector<Command> next;
+    if (scriptSource) more = scriptSource();
+    if (more.empty() || !ParseScript(more, "script source", next, error)) {
+      if (!error.empty()) scriptErrors += error + "\n";
+      RequestQuit();
+      return;
+    }
+    script = std::move(next);
+    scriptNext = 0;
+    if (script.empty()) return;
   }
   Execute(script[scriptNext++]);
   FireDueTimers();
@@ -375,6 +389,10 @@ void EventLoop::Run(Window& w) {
   for (auto& t : Timers())
     if (t.owner == &w && !t.covered) t.due = 0;  // a reshown window's timers start afresh
   stack.erase(std::remove(stack.begin(), stack.end(), &w), stack.end());
+  // The closed screen's pictures go first when the cache needs room; what
+  // the cache and the screen freed goes back to the system.
+  platform::TrimPictureCache();
+  platform::ReleaseFreeMemory();
   if (Top()) {
     Top()->ClearHover();
     if (!quitting) Top()->OnUncovered();
@@ -391,11 +409,11 @@ bool LoadInputScript(const std::string& path, std::string& error) {
   return SetInputScript(all.str(), path, error);
 }
 
-bool SetInputScript(const std::string& text, const std::string& path, std::string& error) {
+namespace {
+bool ParseScript(const std::string& text, const std::string& path, std::vector<Command>& parsed, std::string& error) {
   std::istringstream in(text);
   std::string line;
   int number = 0;
-  std::vector<Command> parsed;
   while (std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -439,11 +457,18 @@ bool SetInputScript(const std::string& text, const std::string& path, std::strin
     } else if (c.verb == "shot") {
       c.arg = rest;
       if (rest.empty()) return bad("shot needs a file name");
-    } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play") {
+    } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play" && c.verb != "loop") {
       return bad("unknown command '" + c.verb + "'");
     }
     parsed.push_back(std::move(c));
   }
+  return true;
+}
+}  // namespace
+
+bool SetInputScript(const std::string& text, const std::string& path, std::string& error) {
+  std::vector<Command> parsed;
+  if (!ParseScript(text, path, parsed, error)) return false;
   script = std::move(parsed);
   scriptNext = 0;
   scriptLoaded = true;
@@ -472,6 +497,7 @@ void ResetEventLoop() {
 }
 
 void SetFrameHook(std::function<void()> hook) { frameHook = std::move(hook); }
+void SetScriptSource(std::function<std::string()> source) { scriptSource = std::move(source); }
 
 bool ScriptLoaded() { return scriptLoaded; }
 const std::string& Notice() { return toast; }
