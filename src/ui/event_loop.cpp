@@ -355,7 +355,10 @@ void StepScript() {
     scriptNext = 0;
     if (script.empty()) return;
   }
-  Execute(script[scriptNext++]);
+  // A copy: a screen the command opens runs the rest of the script inside, and
+  // may take more lines from the script source, which replaces the list.
+  const Command c = script[scriptNext++];
+  Execute(c);
   FireDueTimers();
 }
 
