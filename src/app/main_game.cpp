@@ -20,7 +20,7 @@ void PrintHelp() {
   qm::WriteOptionHelp(std::cout, /*console=*/false);
   std::cout << "\nA --ui-script file holds one command a line: move/click/dclick/rclick/press/release X Y,\n"
                "key NAME, type TEXT, wait MS, shot FILE.png, dump [FILE], drag X1 Y1 X2 Y2, screen UNIT,\n"
-               "size W H, set PATH VALUE, console COMMAND, close, play, quit.\n"
+               "size W H, set PATH VALUE, console COMMAND, close, play, loop (start again), quit.\n"
                "Keys: F11 full screen, F12 screenshot, Enter/Space default button, Escape back,\n"
                "right-click any control for help. The player's manual (see --manual) tells the rest.\n";
 }

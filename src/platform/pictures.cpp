@@ -278,23 +278,68 @@ void Copy(const Texture& t, const SDL_Rect& dst) {
   SDL_RenderCopy(Renderer(), t.texture, nullptr, &part);
 }
 
-// A picture file decoded once: a texture of its own size, or none when missing.
-struct FileEntry {
+constexpr size_t kDefaultPictureBudget = 24u << 20;
+
+// The cache of pictures on the renderer. A file is decoded once into a texture
+// of its own size (or remembered as missing); the art kit's pictures are kept by
+// name, pixel size and caption. Both count against one budget of pixel bytes:
+// once it is passed, the pictures drawn longest ago go first, but never one
+// drawn in the present frame, so a screen is never short of its own pictures.
+struct Cached {
   Texture texture;
+  size_t bytes = 0;
+  uint64_t used = 0;  // the frame it was last drawn in
+  bool dropped = false;
 };
 using KitKey = std::tuple<std::string, int, int, std::string>;
 
-std::map<std::string, FileEntry>& Files() {
-  static std::map<std::string, FileEntry> files;
-  return files;
-}
-std::map<KitKey, Texture>& Kit() {
-  static std::map<KitKey, Texture> kit;
-  return kit;
+struct Cache {
+  std::map<std::string, Cached> files;
+  std::map<KitKey, Cached> kit;
+  size_t bytes = 0;
+  uint64_t frame = 1;
+  size_t budget = 0;  // 0: the default for the window's scale
+};
+Cache& TheCache() {
+  static Cache cache;
+  return cache;
 }
 
-// The cache is dropped whole when it grows large; screens redraw what they need.
-constexpr size_t kMaxKitTextures = 600;
+size_t TextureBytes(const Texture& t) { return t ? static_cast<size_t>(t.crop.w) * t.crop.h * 4 : 0; }
+
+void Drop(Cached& c) {
+  if (c.texture) SDL_DestroyTexture(c.texture.texture);
+  TheCache().bytes -= c.bytes;
+  c = Cached{};
+  c.dropped = true;
+}
+
+// Drops the pictures drawn longest ago, not those of the present frame, until
+// the cache holds at most `limit` bytes.
+void EvictTo(size_t limit) {
+  Cache& cache = TheCache();
+  if (cache.bytes <= limit) return;
+  std::vector<std::pair<uint64_t, Cached*>> old;
+  for (auto& [k, c] : cache.files)
+    if (c.bytes && c.used < cache.frame) old.emplace_back(c.used, &c);
+  for (auto& [k, c] : cache.kit)
+    if (c.bytes && c.used < cache.frame) old.emplace_back(c.used, &c);
+  std::sort(old.begin(), old.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& [used, c] : old) {
+    if (cache.bytes <= limit) break;
+    Drop(*c);
+  }
+  // A file whose texture went is looked up and decoded again when next drawn.
+  const auto dropped = [](const auto& e) { return e.second.dropped; };
+  std::erase_if(cache.files, dropped);
+  std::erase_if(cache.kit, dropped);
+}
+
+void Keep(Cached& c, Texture t) {
+  c.texture = t;
+  c.bytes = TextureBytes(t);
+  TheCache().bytes += c.bytes;
+}
 
 }  // namespace
 
@@ -321,42 +366,64 @@ std::optional<art::Image> LoadPictureFile(const std::string& path) {
   return std::nullopt;
 }
 
+size_t PictureBudget() {
+  const Cache& cache = TheCache();
+  if (cache.budget) return cache.budget;
+  // About a dozen canvases' worth of pictures at the window's scale.
+  return static_cast<size_t>(kDefaultPictureBudget * Scale() * Scale());
+}
+
+void SetPictureBudget(size_t bytes) {
+  TheCache().budget = bytes;
+  EvictTo(PictureBudget());
+}
+
+void NewPictureFrame() { ++TheCache().frame; }
+
 void DrawPicture(const std::string& name, const Rect& r, const std::string& caption) {
   if (r.w <= 0 || r.h <= 0 || !Renderer()) return;
   const SDL_Rect dst = ToPixels(r);
   if (dst.w <= 0 || dst.h <= 0) return;
-  auto [it, fresh] = Files().try_emplace(name);
+  Cache& cache = TheCache();
+  auto [it, fresh] = cache.files.try_emplace(name);
+  Cached& file = it->second;
   if (fresh) {
+    file.used = cache.frame;
     const std::string path = FindDataFile(name);
     if (!path.empty())
-      if (auto image = LoadPictureFile(path)) it->second.texture = MakeTexture(*image);
+      if (auto image = LoadPictureFile(path)) Keep(file, MakeTexture(*image));
   }
-  if (it->second.texture) {
-    Copy(it->second.texture, dst);
+  if (file.texture) {
+    file.used = cache.frame;
+    Copy(file.texture, dst);
+    if (fresh) EvictTo(PictureBudget());
     return;
   }
   const KitKey key{name, dst.w, dst.h, caption};
-  auto found = Kit().find(key);
-  if (found == Kit().end()) {
-    if (Kit().size() >= kMaxKitTextures) {
-      for (auto& [k, t] : Kit())
-        if (t) SDL_DestroyTexture(t.texture);
-      Kit().clear();
-    }
-    found = Kit().emplace(key, MakeTexture(art::Draw({name, dst.w, dst.h, caption, Scale()}))).first;
-  }
-  Copy(found->second, dst);
+  auto [found, made] = cache.kit.try_emplace(key);
+  if (made) Keep(found->second, MakeTexture(art::Draw({name, dst.w, dst.h, caption, Scale()})));
+  found->second.used = cache.frame;
+  Copy(found->second.texture, dst);
+  if (made) EvictTo(PictureBudget());
 }
+
+void TrimPictureCache() { EvictTo(PictureBudget() / 2); }
 
 void ClearPictureCache() {
-  for (auto& [k, e] : Files())
-    if (e.texture) SDL_DestroyTexture(e.texture.texture);
-  for (auto& [k, t] : Kit())
-    if (t) SDL_DestroyTexture(t.texture);
-  Files().clear();
-  Kit().clear();
+  Cache& cache = TheCache();
+  for (auto& [k, c] : cache.files) Drop(c);
+  for (auto& [k, c] : cache.kit) Drop(c);
+  cache.files.clear();
+  cache.kit.clear();
+  cache.bytes = 0;
 }
 
-size_t CachedPictureCount() { return Files().size() + Kit().size(); }
+size_t CachedPictureCount() {
+  size_t n = 0;
+  for (const auto& [k, c] : TheCache().files) n += c.texture ? 1 : 0;
+  return n + TheCache().kit.size();
+}
+
+size_t CachedPictureBytes() { return TheCache().bytes; }
 
 }  // namespace qm::platform

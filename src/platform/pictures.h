@@ -27,6 +27,16 @@ std::optional<art::Image> LoadPictureFile(const std::string& path);
 void DrawPicture(const std::string& name, const Rect& r, const std::string& caption = "");
 // Forgets every texture (after a change of the window's scale).
 void ClearPictureCache();
+// The cache holds at most about PictureBudget() bytes of pixels (more only while
+// one frame draws more): the pictures drawn longest ago are dropped first. The
+// default budget grows with the square of the window's scale; 0 restores it.
+size_t PictureBudget();
+void SetPictureBudget(size_t bytes);
+// Marks the start of a frame: pictures drawn from now on belong to it.
+void NewPictureFrame();
+// Drops what was not drawn lately, down to half the budget (a screen closed).
+void TrimPictureCache();
 size_t CachedPictureCount();
+size_t CachedPictureBytes();
 
 }  // namespace qm::platform

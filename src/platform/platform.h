@@ -49,6 +49,8 @@ void ResizeWindow(int width, int height);
 // Frame: Begin clears to black; End presents.
 void BeginFrame();
 void EndFrame();
+// Hands memory the program freed back to the system (after a screen closed).
+void ReleaseFreeMemory();
 // Reads the canvas as drawn so far this frame (call before EndFrame).
 art::Image ReadCanvas();
 

@@ -40,6 +40,9 @@ std::map<Key, Rendered>& Cache() {
   return cache;
 }
 constexpr size_t kMaxTexts = 800;
+// The texts' pixels at the window's scale 1; the cache starts afresh past it.
+constexpr size_t kMaxTextBytes = 6u << 20;
+size_t textBytes = 0;
 
 int PixelSize(int size) { return std::max(4, static_cast<int>(std::lround(size * Scale()))); }
 
@@ -59,7 +62,7 @@ const Rendered* Render(const std::string& text, int width, const TextStyle& styl
   const Key key{text, style.font, px, wrapPx, style.align};
   auto found = Cache().find(key);
   if (found != Cache().end()) return &found->second;
-  if (Cache().size() >= kMaxTexts) ClearTextCache();
+  if (Cache().size() >= kMaxTexts || textBytes > kMaxTextBytes * Scale() * Scale()) ClearTextCache();
   TTF_Font* font = FontAt(style.font, px);
   if (!font) return nullptr;
   TTF_SetFontWrappedAlign(font, style.align == Align::Centre  ? TTF_WRAPPED_ALIGN_CENTER
@@ -73,6 +76,7 @@ const Rendered* Render(const std::string& text, int width, const TextStyle& styl
     r.texture = SDL_CreateTextureFromSurface(Renderer(), surface);
     r.w = surface->w;
     r.h = surface->h;
+    textBytes += static_cast<size_t>(r.w) * r.h * 4;
     SDL_FreeSurface(surface);
   }
   return &Cache().emplace(key, r).first->second;
@@ -104,6 +108,7 @@ void ClearTextCache() {
   for (auto& [k, r] : Cache())
     if (r.texture) SDL_DestroyTexture(r.texture);
   Cache().clear();
+  textBytes = 0;
 }
 
 void MeasureText(const std::string& text, int width, const TextStyle& style, int& w, int& h) {

@@ -44,6 +44,8 @@ bool scriptLoaded = false;
 uint64_t waitUntil = 0;
 std::string scriptErrors;
 std::function<void()> frameHook;
+std::function<std::string()> scriptSource;  // more lines once the script is used up (the monkey test)
+
 
 // Lays the canvas out for the window's present size; pictures and texts drawn
 // at the old scale are dropped.
@@ -315,6 +317,8 @@ void Execute(const Command& c) {
     RequestCloseTop();
   } else if (c.verb == "quit") {
     RequestQuit();
+  } else if (c.verb == "loop") {
+    scriptNext = 0;  // round again from the first line, until the program is stopped
   }
 }
 
@@ -333,10 +337,22 @@ void StepScript() {
     return;
   }
   if (scriptNext >= script.size()) {
-    RequestQuit();
-    return;
+    std::string more, error;
+    std::vector<Command> next;
+    if (scriptSource) more = scriptSource();
+    if (more.empty() || !ParseInputScript(more, "script source", next, error)) {
+      if (!error.empty()) scriptErrors += error + "\n";
+      RequestQuit();
+      return;
+    }
+    script = std::move(next);
+    scriptNext = 0;
+    if (script.empty()) return;
   }
-  Execute(script[scriptNext++]);
+  // A copy: a screen the command opens runs the rest of the script inside, and
+  // may take more lines from the script source, which replaces the list.
+  const Command c = script[scriptNext++];
+  Execute(c);
   FireDueTimers();
 }
 
@@ -370,6 +386,10 @@ void EventLoop::Run(Window& w) {
   for (auto& t : Timers())
     if (t.owner == &w && !t.covered) t.due = 0;  // a reshown window's timers start afresh
   stack.erase(std::remove(stack.begin(), stack.end(), &w), stack.end());
+  // The closed screen's pictures go first when the cache needs room; what
+  // the cache and the screen freed goes back to the system.
+  platform::TrimPictureCache();
+  platform::ReleaseFreeMemory();
   if (Top()) {
     Top()->ClearHover();
     if (!quitting) Top()->OnUncovered();
@@ -417,6 +437,7 @@ void ResetEventLoop() {
 }
 
 void SetFrameHook(std::function<void()> hook) { frameHook = std::move(hook); }
+void SetScriptSource(std::function<std::string()> source) { scriptSource = std::move(source); }
 
 bool ScriptLoaded() { return scriptLoaded; }
 const std::string& Notice() { return toast; }

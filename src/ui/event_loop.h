@@ -42,6 +42,10 @@ bool ScriptLoaded();
 void ResetEventLoop();
 // Called after every frame drawn (timing measurements).
 void SetFrameHook(std::function<void()> hook);
+// Asked for more script lines each time a loaded script runs out; an empty
+// answer ends the script (and the program) as before. Lets a test react to what
+// is on screen (the monkey test).
+void SetScriptSource(std::function<std::string()> source);
 // Problems met while replaying (a screenshot that could not be written ...).
 const std::string& ScriptErrors();
 

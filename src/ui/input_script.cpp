@@ -55,7 +55,7 @@ bool ParseInputScript(const std::string& text, const std::string& path, std::vec
     } else if (c.verb == "shot") {
       c.arg = rest;
       if (rest.empty()) return bad("shot needs a file name");
-    } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play") {
+    } else if (c.verb != "quit" && c.verb != "close" && c.verb != "play" && c.verb != "loop") {
       return bad("unknown command '" + c.verb + "'");
     }
     parsed.push_back(std::move(c));
