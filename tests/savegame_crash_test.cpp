@@ -16,6 +16,7 @@
 #include "state/game_state.h"
 #include "state/savegame.h"
 #include "support/scripted_frontend.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -25,10 +26,7 @@ namespace {
 class SaveCrash : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("qm-crash-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = test::FreshTestFolder("qm-crash-");
     SetSaveDirectory(dir.string());
     General = GeneralData{};
     ResetGameState();

@@ -13,6 +13,7 @@
 #include "state/game_state.h"
 #include "state/savegame.h"
 #include "support/scripted_frontend.h"
+#include "support/temp_folder.h"
 #include "world/save_load_actions.h"
 
 namespace fs = std::filesystem;
@@ -48,10 +49,7 @@ std::string Repeat(const std::string& s, int n) {
 class Savegames : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("qm-save-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = test::FreshTestFolder("qm-save-");
     SetSaveDirectory(dir.string());
     General = GeneralData{};
     qm::Run.TutorialActive = false;

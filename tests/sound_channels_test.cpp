@@ -18,6 +18,7 @@
 #include "state/random.h"
 #include "state/sound_requests.h"
 #include "support/scripted_audio.h"
+#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -43,10 +44,7 @@ soundtrack::Mono Sine(double seconds, double hz) {
 class SoundChannels : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("qm_sound_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = test::FreshTestFolder("qm_sound_");
     sound::SetFolders({dir_.string()});
     sound::SetLogSink([this](const std::string& line) { log_.push_back(line); });
     General.Option.Music = General.Option.SoundEffects = true;

@@ -14,6 +14,7 @@
 #include "soundtrack/soundtrack.h"
 #include "state/game_state.h"
 #include "support/scripted_audio.h"
+#include "support/temp_folder.h"
 
 namespace qm {
 namespace {
@@ -23,9 +24,7 @@ namespace fs = std::filesystem;
 class SoundEffects : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("qm_effects_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
+    dir_ = test::FreshTestFolder("qm_effects_");
     fs::create_directories(dir_ / "second");
     sound::SetFolders({dir_.string(), (dir_ / "second").string()});
     sound::SetLogSink([this](const std::string& line) { log_.push_back(line); });
